@@ -1,0 +1,24 @@
+#include "app/modMain.h"
+#include "platform/SessionEnd.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    modMain::ChoosePlatform();
+    // The lower-case name becomes the window class that desktops match windows by.
+    QApplication::setApplicationName(QStringLiteral("pinleaf"));
+    QApplication::setOrganizationName(QStringLiteral("Pinleaf"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Pinleaf"));
+
+    SessionEnd* sessionEnd = SessionEnd::install(&app);
+    QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,
+                     Qt::QueuedConnection);
+
+    // Qt has taken its own options out of argv; what is left is the note file, if any.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    modMain::Main(modMain::CommandLineText(arguments));
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+#include "note/ColorScheme.h"
+
+namespace ColorScheme {
+
+int indexOf(const QString& name) {
+    for (int i = 0; i < int(Schemes.size()); ++i) {
+        if (name.compare(QLatin1String(Schemes[i].name), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+quint32 colorValue(const QString& name) {
+    const int i = indexOf(name);
+    return i < 0 ? 0u : Schemes[i].bgr;
+}
+
+} // namespace ColorScheme

@@ -1,0 +1,30 @@
+#pragma once
+#include <QHash>
+#include <QPointer>
+#include <QString>
+
+class ImageList;
+class QWidget;
+
+// Draws pictures beside the menu items of one window. Items are found by their caption, so a
+// picture follows the text of an item, and a later picture for the same caption replaces the
+// earlier one. Every item of the window's menus with that caption gets the picture.
+class MenuIcons {
+public:
+    void attach(QWidget* window);
+    void setImageList(const ImageList* list);
+    // Whether pictures are drawn at all.
+    void setDrawPictures(bool on);
+    // The colour (0x00BBGGRR) of the menus' item text.
+    void setTextColor(quint32 bgr);
+    // Gives every item captioned `caption` the image list's picture at `zeroBasedIndex`.
+    void setItemIcon(const QString& caption, int zeroBasedIndex);
+
+private:
+    void apply(const QString& caption, int zeroBasedIndex);
+
+    QPointer<QWidget> m_window;
+    const ImageList* m_list = nullptr;
+    bool m_draw = false;
+    QHash<QString, int> m_icons;
+};

@@ -1,0 +1,73 @@
+#include "note/NoteSettings.h"
+
+#include "platform/Twips.h"
+
+#include <QSettings>
+
+namespace {
+// Numbers are stored as decimal text and read in single precision, as they always were.
+double readNumber(const QSettings& s, const char* key, double fallback) {
+    const QVariant v = s.value(QLatin1String(key));
+    if (!v.isValid())
+        return fallback;
+    bool ok = false;
+    const float f = v.toString().trimmed().toFloat(&ok);
+    return ok ? double(f) : fallback;
+}
+
+// "True"/"False" in any case, or a number (non-zero is true); anything else gives the default.
+bool readBool(const QSettings& s, const char* key, bool fallback) {
+    const QString t = s.value(QLatin1String(key)).toString().trimmed();
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double n = t.toDouble(&ok);
+    return ok ? n != 0 : fallback;
+}
+
+QString number(double v) { return QString::number(v, 'g', 9); }
+} // namespace
+
+namespace NoteSettings {
+
+NewNote readNewNote() {
+    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    s.beginGroup(QStringLiteral("Config"));
+    NewNote n;
+    n.saveSettings = readBool(s, "SaveSetting", false);
+    const float screenW = float(Twips::screenWidth());
+    const float screenH = float(Twips::screenHeight());
+    if (n.saveSettings) {
+        n.color = s.value(QStringLiteral("Color"), QStringLiteral("yellow")).toString();
+        n.height = readNumber(s, "Height", DefaultHeight);
+        n.width = readNumber(s, "Width", DefaultWidth);
+        n.top = readNumber(s, "Top", double((screenH - float(n.height)) / 2));
+        n.left = readNumber(s, "Left", double((screenW - float(n.width)) / 2));
+    } else {
+        n.color = QStringLiteral("yellow");
+        n.width = DefaultWidth;
+        n.height = DefaultHeight;
+        n.left = double((screenW - float(n.width)) / 2);
+        n.top = double((screenH - float(n.height)) / 2);
+    }
+    return n;
+}
+
+void write(bool saveSettings, const QString& color, double height, double width, double top,
+           double left) {
+    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    s.beginGroup(QStringLiteral("Config"));
+    if (saveSettings) {
+        s.setValue(QStringLiteral("Color"), color);
+        s.setValue(QStringLiteral("Height"), number(height));
+        s.setValue(QStringLiteral("Width"), number(width));
+        s.setValue(QStringLiteral("Top"), number(top));
+        s.setValue(QStringLiteral("Left"), number(left));
+    }
+    s.setValue(QStringLiteral("SaveSetting"),
+               saveSettings ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+} // namespace NoteSettings

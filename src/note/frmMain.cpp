@@ -1,0 +1,158 @@
+#include "note/frmMain.h"
+
+#include "app/modMain.h"
+#include "note/ColorScheme.h"
+#include "note/DateStamp.h"
+#include "note/NoteSettings.h"
+#include "platform/BgrColor.h"
+#include "platform/Desktop.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+// The menu items that carry a picture, with the image-list key of each.
+struct IconRow {
+    const char* caption;
+    const char* key;
+};
+constexpr IconRow MenuIconRows[] = {
+    {"Always on Top", "Ontop"}, {"&Paste", "Paste"},
+    {"Undo", "Undo"},           {"Clear All", "Clear"},
+    {"Cut", "Cut"},             {"Copy", "Copy"},
+    {"&New", "NewNote"},        {"Email Content", "Email"},
+    {"Email Selection", "Email"}, {"&Open", "Open"},
+    {"Restore Size", "Restore"}, {"Minimize", "Minimize"},
+    {"&Save", "Save"},          {"&Print", "Print"},
+    {"Font", "FontStyle"},      {"Help", "Help"},
+    {"About", "About"},         {"Note Color", "Color"},
+    {"Underline", "Underline"}, {"Bold", "Bold"},
+    {"Italic", "Italic"},       {"Strike-Out", "Strike"},
+    {"Remove Format", "Clear"},
+};
+
+const QString Placeholder = QStringLiteral("[Note]");
+
+QFont verdana(double points) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setPointSizeF(points);
+    return f;
+}
+
+QFont noteFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                   QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    f.setPointSizeF(9);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+QLabel* picture(QWidget* parent, const QIcon& icon, int sizePx, const QString& tip) {
+    auto* l = new QLabel(parent);
+    l->setPixmap(icon.pixmap(QSize(sizePx, sizePx), parent->devicePixelRatioF()));
+    l->setScaledContents(true);
+    l->setToolTip(tip);
+    return l;
+}
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    static quint64 created = 0;
+    m_creationIndex = ++created;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Pinleaf"));
+    setWindowIcon(NotePictures::windowIcon());
+    setAutoFillBackground(true);
+    // The visual-styles manifest that a note's initialisation checks exists only on Windows;
+    // nothing stands in for it here.
+    createControls();
+    buildMenus(this);
+    wireTextBox();
+    wireCommands();
+    loadWindow();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    imgIcon = picture(this, NotePictures::caption(), 32, QString());
+    lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
+    lblCaption->setFont(verdana(9));
+    lblCaption->setAutoFillBackground(true);
+    QPalette cp = lblCaption->palette();
+    cp.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    cp.setColor(QPalette::WindowText, Qt::white);
+    lblCaption->setPalette(cp);
+    lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    imgHelp = picture(this, NotePictures::help(), 17, QStringLiteral("Display help"));
+    CloseImage = picture(this, NotePictures::close(), 17, QStringLiteral("Close note"));
+    RTB1 = new RichTextBox(this);
+    RTB1->setFont(noteFont());
+    RTB1->setFrameShape(QFrame::NoFrame);
+    RTB1->setAcceptRichText(true);
+    lblDate = new QLabel(this);
+    lblDate->setFont(verdana(8.25));
+    lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
+    lblDate->setAttribute(Qt::WA_TranslucentBackground);
+    imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));
+    imgResize->setCursor(Qt::SizeFDiagCursor);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(32500);
+
+    for (QWidget* w : {static_cast<QWidget*>(imgIcon), static_cast<QWidget*>(lblCaption),
+                       static_cast<QWidget*>(imgHelp), static_cast<QWidget*>(CloseImage),
+                       static_cast<QWidget*>(imgResize), static_cast<QWidget*>(lblDate)})
+        w->installEventFilter(this);
+    placeControls();
+}
+
+// The loading steps of a new window, in their fixed order.
+void frmMain::loadWindow() {
+    applyStartupGeometry();
+    RTB1->setText(Placeholder);
+    modMain::SetWindowTopmost(this, 0);
+    mnuTop->setChecked(true);
+    lblDate->setText(DateStamp::now());
+    attachMenuIcons();
+    Desktop::addDropShadow(this);
+}
+
+void frmMain::applyStartupGeometry() {
+    const NoteSettings::NewNote n = NoteSettings::readNewNote();
+    setHeight(n.height);
+    setWidth(n.width);
+    setTop(n.top);
+    setLeft(n.left);
+    mnuSaveSettings->setChecked(n.saveSettings);
+    SetColor(n.color);
+}
+
+void frmMain::attachMenuIcons() {
+    m_menuIcons.attach(this);
+    m_menuIcons.setImageList(&imgList);
+    m_menuIcons.setDrawPictures(true);
+    m_menuIcons.setTextColor(0x333333);
+    for (const IconRow& row : MenuIconRows)
+        m_menuIcons.setItemIcon(QString::fromLatin1(row.caption),
+                                imgList.index(QLatin1String(row.key)) - 1);
+}
+
+void frmMain::setIsDirty(bool dirty) { m_isDirty = dirty; }
+
+void frmMain::SetColor(const QString& strColor) {
+    RTB1->setSelColor(0);
+    const quint32 bgr = ColorScheme::colorValue(strColor);
+    RTB1->setBackColor(bgr);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, fromBgr(bgr));
+    setPalette(p);
+    m_colorScheme = strColor;
+    const int checked = ColorScheme::indexOf(strColor);
+    for (int i = 0; i < int(mnuSetColor.size()); ++i)
+        mnuSetColor[i]->setChecked(i == checked);
+}

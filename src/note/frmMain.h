@@ -1,0 +1,116 @@
+#pragma once
+#include "app/NoteRecord.h"
+#include "note/ImageList.h"
+#include "note/MenuIcons.h"
+#include "note/NoteLayout.h"
+#include "note/NoteMenus.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+class RichTextBox;
+
+// One note on the desktop: a borderless window with its own caption strip, a rich text box,
+// a date stamp and a sizing grip. Geometry is given and taken in twips.
+class frmMain : public QWidget, public NoteMenus {
+    Q_OBJECT
+public:
+    enum class CloseCause { User, Logoff };
+
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    bool IsDirty() const { return m_isDirty; }
+    void setIsDirty(bool dirty);
+
+    // Applies one of the six colour schemes by name (any case); other names give black.
+    void SetColor(const QString& strColor);
+    QString colorSchemeName() const { return m_colorScheme; }
+
+    // Path of the note's file, empty when it has none.
+    QString Tag() const { return m_tag; }
+    void setTag(const QString& path) { m_tag = path; }
+
+    // Stores the "Save Settings" option, and with it on this note's colour and geometry as the
+    // defaults for new notes.
+    void WriteSettings();
+
+    // Outer geometry in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    // The note as the notes store keeps it.
+    NoteRecord toRecord() const;
+
+    // The end of the user's logon: stores this note without asking and closes the window.
+    void closeForLogoff();
+
+    // The child controls, named as the rest of the program knows them.
+    QLabel* lblCaption = nullptr;
+    QLabel* imgIcon = nullptr;
+    QLabel* imgHelp = nullptr;
+    QLabel* CloseImage = nullptr;
+    RichTextBox* RTB1 = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* imgResize = nullptr;
+    QTimer* Timer1 = nullptr;
+    ImageList imgList;
+
+    const NoteLayout& layoutState() const { return m_layout; }
+
+    // Windows are numbered in the order they were created.
+    quint64 creationIndex() const { return m_creationIndex; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // Construction (frmMain.cpp).
+    void createControls();
+    void loadWindow();
+    void applyStartupGeometry();
+    void attachMenuIcons();
+
+    // Layout (frmMain_layout.cpp).
+    void runLayout();
+    void resizePixels(int w, int h);
+    void placeControls();
+
+    // Text box and pointer wiring (frmMain_events.cpp).
+    void wireTextBox();
+    void onContentChanged();
+    void onTextClicked();
+    void onTextMouseDown(int button);
+    void onTextKeyDown(int keyCode);
+    void showContextMenuForText();
+    void showPopup(QMenu* menu);
+
+    // Commands (frmMain_settings.cpp).
+    void wireCommands();
+    void onSaveSettings();
+
+    // Closing (frmMain_close.cpp).
+    void HandleCloseRequest(bool& cancel, CloseCause cause);
+    bool askToSaveBeforeClose();
+
+    quint64 m_creationIndex = 0;
+    bool m_isDirty = false;
+    QString m_colorScheme;
+    QString m_tag;
+    MenuIcons m_menuIcons;
+    NoteLayout m_layout;
+    CloseCause m_closeCause = CloseCause::User;
+    bool m_stored = false; // appended to the store at the end of the logon
+};

@@ -1,0 +1,88 @@
+// What happens when a note window is asked to close.
+#include "note/frmMain.h"
+
+#include "app/modMain.h"
+#include "app/modNote.h"
+#include "platform/MessagePrompt.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+
+NoteRecord frmMain::toRecord() const {
+    NoteRecord r;
+    r.Data = RTB1->text();
+    r.TimeDate = lblDate->text();
+    r.Color = m_colorScheme;
+    r.Height = Twips::round(Height());
+    r.Left = Twips::round(Left());
+    r.Width = Twips::round(Width());
+    r.Top = Twips::round(Top());
+    return r;
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    // A note stored at the end of the logon has nothing left to decide.
+    if (m_stored) {
+        e->accept();
+        return;
+    }
+    bool cancel = false;
+    HandleCloseRequest(cancel, m_closeCause);
+    if (cancel)
+        e->ignore();
+    else
+        e->accept();
+}
+
+void frmMain::closeForLogoff() {
+    if (m_stored)
+        return;
+    m_closeCause = CloseCause::Logoff;
+    bool cancel = false;
+    HandleCloseRequest(cancel, CloseCause::Logoff);
+    // When this window is already inside its own close request (its save prompt is open),
+    // close() refuses; that request ends as soon as the prompt returns and sees the note stored.
+    close();
+}
+
+void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
+    WriteSettings();
+    const NoteRecord record = toRecord();
+    if (cause == CloseCause::Logoff) {
+        modMain::AddRunValue();
+        modNote::AppendNoteToStore(record);
+        m_stored = true;
+        return;
+    }
+    const bool unsavedFileChanges =
+        !m_tag.isEmpty() && lblCaption->text().endsWith(QLatin1Char('*'));
+    if (unsavedFileChanges && !askToSaveBeforeClose()) {
+        cancel = true;
+        return;
+    }
+    // The logon may have ended while the prompt was open; the note is then in the store and
+    // the autostart entry must stay.
+    if (m_stored || modMain::SessionEnding())
+        return;
+    if (modMain::LoadedWindowCount() == 1)
+        modMain::RemoveRunValue();
+}
+
+// Asks whether to save a note whose file is out of date. False keeps the window open: on Cancel,
+// and when the user chose Yes but no file was written (the save dialog was cancelled or the
+// write failed), so the note is never lost on the way.
+bool frmMain::askToSaveBeforeClose() {
+    modMain::SetWindowTopmost(this, 1);
+    const MessagePrompt::Answer answer = MessagePrompt::askYesNoCancel(
+        this, QStringLiteral("Perform Save"),
+        QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
+    bool closeWindow = answer == MessagePrompt::No;
+    if (answer == MessagePrompt::Yes && !m_stored)
+        closeWindow = modNote::SaveNoteFile(toRecord(), QString()) != QLatin1String("none");
+    if (!closeWindow && !m_stored)
+        modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
+    return closeWindow || m_stored;
+}

@@ -1,0 +1,76 @@
+// Pointer and keyboard wiring of the note window and the notifications of its text box.
+#include "note/frmMain.h"
+
+#include "platform/RichTextBox.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+constexpr int ContextMenuKey = 93;
+}
+
+void frmMain::wireTextBox() {
+    connect(RTB1, &RichTextBox::contentChanged, this, &frmMain::onContentChanged);
+    connect(RTB1, &RichTextBox::clicked, this, &frmMain::onTextClicked);
+    connect(RTB1, &RichTextBox::mouseDown, this, &frmMain::onTextMouseDown);
+    connect(RTB1, &RichTextBox::keyDown, this, &frmMain::onTextKeyDown);
+}
+
+// A change marks the caption only once the note holds real content.
+void frmMain::onContentChanged() {
+    if (m_isDirty)
+        lblCaption->setText(QStringLiteral(" Pinleaf*"));
+}
+
+// The first click into a new note empties it, placeholder and all.
+void frmMain::onTextClicked() {
+    if (m_isDirty)
+        return;
+    RTB1->setText(QString());
+    m_isDirty = true;
+}
+
+void frmMain::onTextMouseDown(int button) {
+    if (button == RichTextBox::RightButton)
+        showContextMenuForText();
+}
+
+void frmMain::onTextKeyDown(int keyCode) {
+    if (keyCode == ContextMenuKey)
+        showContextMenuForText();
+}
+
+// With text selected the selection menu opens, otherwise the main menu.
+void frmMain::showContextMenuForText() {
+    showPopup(RTB1->selLength() >= 1 ? mnuPopUpSelect : mnuPopUpMenu);
+}
+
+// Menus open at the pointer and are modal: the chosen command has run when this returns.
+void frmMain::showPopup(QMenu* menu) { menu->exec(QCursor::pos()); }
+
+void frmMain::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        showPopup(mnuPopUpMenu);
+        return;
+    }
+    QWidget::mousePressEvent(e);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, e);
+    const auto* me = static_cast<QMouseEvent*>(e);
+    if (watched == imgIcon && me->button() == Qt::RightButton) {
+        showPopup(mnuSystemMenu);
+        return true;
+    }
+    // The caption strip and the pictures take their presses themselves; they do not fall
+    // through to the window surface.
+    if (watched == lblCaption || watched == imgIcon || watched == imgHelp ||
+        watched == CloseImage || watched == imgResize)
+        return true;
+    return QWidget::eventFilter(watched, e);
+}

@@ -1,0 +1,65 @@
+// Geometry of the note window in twips and the placing of its child controls.
+#include "note/frmMain.h"
+
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QResizeEvent>
+
+double frmMain::Left() const { return Twips::fromPixelsX(x()); }
+double frmMain::Top() const { return Twips::fromPixelsY(y()); }
+double frmMain::Width() const { return Twips::fromPixelsX(width()); }
+double frmMain::Height() const { return Twips::fromPixelsY(height()); }
+
+void frmMain::setLeft(double twips) { move(Twips::toPixelsX(twips), y()); }
+void frmMain::setTop(double twips) { move(x(), Twips::toPixelsY(twips)); }
+void frmMain::setWidth(double twips) { resizePixels(Twips::toPixelsX(twips), height()); }
+void frmMain::setHeight(double twips) { resizePixels(width(), Twips::toPixelsY(twips)); }
+
+// A hidden window gets its resize event only when shown; its layout runs at once all the same,
+// so a note is laid out for every size it is given, in order.
+void frmMain::resizePixels(int w, int h) {
+    if (QSize(w, h) == size())
+        return;
+    resize(w, h);
+    if (!isVisible())
+        runLayout();
+}
+
+void frmMain::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    runLayout();
+}
+
+void frmMain::runLayout() {
+    const int W = Twips::round(Width());
+    const int H = Twips::round(Height());
+    m_layout.apply(W, H);
+    placeControls();
+    update();
+}
+
+void frmMain::placeControls() {
+    const auto place = [](QWidget* w, const TwipsRect& r) {
+        w->setGeometry(Twips::toPixels(r.left, r.top, r.width, r.height));
+    };
+    place(imgIcon, m_layout.imgIcon);
+    place(lblCaption, m_layout.lblCaption);
+    place(imgHelp, m_layout.imgHelp);
+    place(CloseImage, m_layout.CloseImage);
+    place(RTB1, m_layout.RTB1);
+    place(lblDate, m_layout.lblDate);
+    place(imgResize, m_layout.imgResize);
+}
+
+void frmMain::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    // Line1: the separator above the date stamp.
+    QPainter p(this);
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    const TwipsLine& l = m_layout.Line1;
+    p.drawLine(Twips::toPixelsX(l.X1), Twips::toPixelsY(l.Y1), Twips::toPixelsX(l.X2),
+               Twips::toPixelsY(l.Y2));
+}

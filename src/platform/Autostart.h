@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+// The entry that starts Pinleaf at the user's next logon, with no arguments.
+namespace Autostart {
+// Points the entry at `executable`; false when it could not be written.
+bool set(const QString& executable);
+// Removes the entry; false only when one exists and could not be removed.
+bool remove();
+// Where the entry lives (for the user's information and for tests).
+QString location();
+} // namespace Autostart

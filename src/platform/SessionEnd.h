@@ -1,0 +1,21 @@
+#pragma once
+#include <QObject>
+
+class QGuiApplication;
+
+// Tells the program that the user's logon is ending: the session manager's request to save
+// (commitDataRequest) and the termination signals SIGTERM, SIGHUP and SIGINT all arrive here as
+// one `ending` signal on the user-interface thread.
+class SessionEnd : public QObject {
+    Q_OBJECT
+public:
+    // Creates the one watcher of the application; later calls return the same object.
+    static SessionEnd* install(QGuiApplication* app);
+
+signals:
+    void ending();
+
+private:
+    explicit SessionEnd(QObject* parent);
+    void setUp(QGuiApplication* app);
+};

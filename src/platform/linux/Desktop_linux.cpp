@@ -1,0 +1,5 @@
+#include "platform/Desktop.h"
+
+namespace Desktop {
+void addDropShadow(QWidget*) {}
+} // namespace Desktop

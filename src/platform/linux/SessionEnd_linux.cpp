@@ -1,0 +1,59 @@
+#include "platform/SessionEnd.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int g_pipe[2] = {-1, -1};
+
+// Runs in signal context: only writes one byte for the event loop to find.
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_pipe[0], &byte, 1);
+}
+} // namespace
+
+SessionEnd::SessionEnd(QObject* parent) : QObject(parent) {}
+
+SessionEnd* SessionEnd::install(QGuiApplication* app) {
+    static SessionEnd* instance = nullptr;
+    if (!instance) {
+        instance = new SessionEnd(app);
+        instance->setUp(app);
+    }
+    return instance;
+}
+
+void SessionEnd::setUp(QGuiApplication* app) {
+    // The notes come back through the autostart entry; a session manager that restarted the
+    // program as well would open every note twice.
+    connect(app, &QGuiApplication::saveStateRequest, this,
+            [](QSessionManager& manager) { manager.setRestartHint(QSessionManager::RestartNever); });
+    connect(app, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { emit ending(); });
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
+        return;
+    ::fcntl(g_pipe[0], F_SETFL, ::fcntl(g_pipe[0], F_GETFL) | O_NONBLOCK);
+    auto* notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char buf[16];
+        while (::read(g_pipe[1], buf, sizeof buf) > 0) {
+        }
+        emit ending();
+    });
+    ::fcntl(g_pipe[1], F_SETFL, ::fcntl(g_pipe[1], F_GETFL) | O_NONBLOCK);
+
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(sig, &sa, nullptr);
+}

@@ -1,0 +1,68 @@
+#include "TestHome.h"
+#include "app/modMain.h"
+#include "note/DateStamp.h"
+#include "platform/DesktopEntry.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// Texts that start-up and the end of a logon build: the command line, the autostart entry, the
+// date stamp, and the rounding that every twips conversion uses.
+class StartupTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLineNamesANoteFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("none") << QStringList{} << QString();
+        QTest::newRow("plain") << QStringList{"/tmp/a.pnf"} << "/tmp/a.pnf";
+        QTest::newRow("capitals in quotes") << QStringList{"\"/tmp/A.PNF\""} << "/tmp/A.PNF";
+        QTest::newRow("unquoted spaces joined")
+            << QStringList{"/tmp/my", "notes/a.pnf"} << "/tmp/my notes/a.pnf";
+        QTest::newRow("no dot before the ending") << QStringList{"/tmp/notepnf"} << "/tmp/notepnf";
+        QTest::newRow("text file") << QStringList{"/tmp/a.txt"} << QString();
+        QTest::newRow("only a leading quote") << QStringList{"\"/tmp/a.pnf"} << "/tmp/a.pnf";
+        QTest::newRow("inner quotes stay")
+            << QStringList{"\"/tmp/\"x\".pnf\""} << "/tmp/\"x\".pnf";
+        QTest::newRow("lone quote") << QStringList{"\""} << QString();
+    }
+    void commandLineNamesANoteFile() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, file);
+        QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
+    }
+
+    void autostartExecIsQuotedForDesktopEntries() {
+        using DesktopEntry::quoteExecArgument;
+        QCOMPARE(quoteExecArgument("/usr/bin/pinleaf"), QString("/usr/bin/pinleaf"));
+        QCOMPARE(quoteExecArgument("/opt/my apps/pinleaf"), QString("\"/opt/my apps/pinleaf\""));
+        QCOMPARE(quoteExecArgument("/opt/a\"b$c`d\\e/pinleaf"),
+                 QString("\"/opt/a\\\"b\\$c\\`d\\\\e/pinleaf\""));
+        QCOMPARE(quoteExecArgument("/opt/100%/pinleaf"), QString("/opt/100%%/pinleaf"));
+        // The quoted argument is then escaped once more as a string value.
+        const QString entry = DesktopEntry::autostartEntry("/opt/x y\\z/pinleaf");
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QVERIFY(entry.contains("\nExec=\"/opt/x y\\\\\\\\z/pinleaf\"\n"));
+        QVERIFY(entry.contains("\nType=Application\n"));
+    }
+
+    void dateStampHasFullYearAndSeconds() {
+        const QDateTime when(QDate(2026, 12, 6), QTime(9, 15, 58));
+        QCOMPARE(DateStamp::format(when, QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QString("12/6/2026 9:15:58 AM"));
+        QCOMPARE(DateStamp::format(when, QLocale(QLocale::German, QLocale::Germany)),
+                 QString("06.12.2026 09:15:58"));
+    }
+
+    void roundingTakesHalvesToEven() {
+        QCOMPARE(Twips::round(2.5), 2);
+        QCOMPARE(Twips::round(3.5), 4);
+        QCOMPARE(Twips::round(-2.5), -2);
+        QCOMPARE(Twips::round(33.3333), 33);
+        QCOMPARE(Twips::round(-0.6), -1);
+    }
+};
+
+PINLEAF_TEST_MAIN(StartupTextTest)
+#include "unit_startuptext.moc"

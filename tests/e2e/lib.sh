@@ -1,0 +1,106 @@
+# Shared set-up of the end-to-end tests: a private X display, private per-user folders, and
+# helpers to find, measure and photograph Pinleaf's windows.
+set -euo pipefail
+
+PINLEAF_BIN=${1:?path of the pinleaf binary}
+ARTIFACTS=${PINLEAF_ARTIFACTS:-$(pwd)/e2e-artifacts}
+mkdir -p "$ARTIFACTS"
+
+E2E_HOME=$(mktemp -d /tmp/pinleaf-e2e-XXXXXX)
+export HOME=$E2E_HOME
+export XDG_CONFIG_HOME=$E2E_HOME/config
+export XDG_DATA_HOME=$E2E_HOME/data
+export XDG_RUNTIME_DIR=$E2E_HOME/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset SESSION_MANAGER WAYLAND_DISPLAY QT_QPA_PLATFORM
+export QT_QPA_PLATFORMTHEME=
+
+STORE=$XDG_DATA_HOME/Pinleaf/pinleaf.dat
+AUTOSTART=$XDG_CONFIG_HOME/autostart/pinleaf.desktop
+XVFB_PID=
+APP_PID=
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_HOME"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display number (1280x1024, 24 bits, 96 dpi).
+start_display() {
+    local fifo=$E2E_HOME/displayfd
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    local num
+    read -r -t 20 num <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=:$num
+}
+
+# Starts Pinleaf in the background with the given arguments.
+start_app() {
+    "$PINLEAF_BIN" "$@" >"$E2E_HOME/app.log" 2>&1 &
+    APP_PID=$!
+}
+
+# Prints the ids of Pinleaf's visible windows, waiting until there are exactly $1 of them.
+wait_windows() {
+    local want=$1 ids n
+    for _ in $(seq 1 200); do
+        ids=$(xdotool search --onlyvisible --name '^Pinleaf$' 2>/dev/null || true)
+        n=$(printf '%s' "$ids" | grep -c . || true)
+        if [ "$n" -eq "$want" ]; then
+            printf '%s\n' "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "expected $want windows, saw ${n:-0}"
+}
+
+# "x y width height" of a window, in pixels.
+geometry_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+screenshot() {
+    import -window root "$ARTIFACTS/$1.png"
+}
+
+# Waits for the app to end and checks its exit status.
+wait_exit() {
+    local want=$1 status=0
+    for _ in $(seq 1 100); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "Pinleaf did not end"
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
+}
+
+# Writes a notes store of the given notes: each argument is "color|text|height|width|left|top".
+write_store() {
+    mkdir -p "$(dirname "$STORE")"
+    {
+        printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES>\r\n'
+        local note color text h w l t
+        for note in "$@"; do
+            IFS='|' read -r color text h w l t <<<"$note"
+            printf '<NOTE>\r\n<COLOR>%s</COLOR>\r\n<DATA>%s</DATA>\r\n' "$color" "$text"
+            printf '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>\r\n'
+            printf '<HEIGHT>%s</HEIGHT>\r\n<WIDTH>%s</WIDTH>\r\n' "$h" "$w"
+            printf '<LEFT>%s</LEFT>\r\n<TOP>%s</TOP>\r\n</NOTE>\r\n' "$l" "$t"
+        done
+        printf '</NOTES>\r\n'
+    } >"$STORE"
+}

@@ -1,0 +1,180 @@
+#include "TestHome.h"
+#include "note/frmMain.h"
+#include "platform/BgrColor.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<frmMain> newNote() { return std::make_unique<frmMain>(); }
+
+void setConfig(const QString& key, const QString& value) {
+    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    s.setValue(QStringLiteral("Config/") + key, value);
+}
+
+QString config(const QString& key) {
+    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    return s.value(QStringLiteral("Config/") + key).toString();
+}
+
+// Where a note of `width` x `height` twips is centred on the screen, in pixels.
+QPoint centred(double width, double height) {
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    return QPoint(Twips::round((screen.width() * 15 - width) / 2 / 15),
+                  Twips::round((screen.height() * 15 - height) / 2 / 15));
+}
+} // namespace
+
+// A new note window: its defaults, colour schemes, settings and layout.
+class FrmMainTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf")).clear(); }
+
+    void newNoteHasTheDefaultLook() {
+        auto w = newNote();
+        QCOMPARE(w->windowTitle(), QString("Pinleaf"));
+        QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(w->mnuTop->isChecked());
+        QVERIFY(!w->mnuTop->icon().isNull());
+        QCOMPARE(w->size(), QSize(223, 191));
+        QCOMPARE(w->pos(), centred(3345, 2865));
+        QCOMPARE(w->colorSchemeName(), QString("yellow"));
+        QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0FFFF));
+        QVERIFY(w->mnuSetColor[0]->isChecked());
+        QCOMPARE(w->RTB1->text(), QString("[Note]"));
+        QVERIFY(!w->IsDirty());
+        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
+        QVERIFY(w->lblDate->text().contains(QString::number(QDate::currentDate().year())));
+        QVERIFY(!w->mnuSaveSettings->isChecked());
+        QVERIFY(w->mnuFontNormal->isChecked());
+        // Hidden until special notes are offered.
+        QVERIFY(!w->mnuSNTime->isVisible());
+    }
+
+    void menusHoldEveryItemInOrder() {
+        auto w = newNote();
+        QStringList main;
+        for (QAction* a : w->mnuPopUpMenu->actions())
+            main << (a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(main, (QStringList{"&New", "&Open", "Special Note", "-", "&Save", "Save As",
+                                    "Email Content", "-", "&Print", "-", "&Paste", "Undo",
+                                    "Clear All", "-", "Font", "Note Color", "Save Settings", "-",
+                                    "Always on Top", "-", "Help", "Tarvo Website", "About"}));
+        QStringList select;
+        for (QAction* a : w->mnuPopUpSelect->actions())
+            select << (a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(select, (QStringList{"Strike-Out", "Remove Format", "-", "Email Selection", "-",
+                                      "Cut", "Copy", "Undo", "-", "Font Size", "Font Style"}));
+        QStringList system;
+        for (QAction* a : w->mnuSystemMenu->actions())
+            system << (a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(system,
+                 (QStringList{"&New", "Minimize", "Restore Size", "-", "Reset", "Close"}));
+        QCOMPARE(w->mnuEdit[0]->shortcut(), QKeySequence(QKeySequence::Paste));
+        // Pictures follow captions: the Email picture on both e-mail items, none on "Reset".
+        QVERIFY(!w->mnuEmailSelection->icon().isNull());
+        QVERIFY(w->mnuSystemReset->icon().isNull());
+        QVERIFY(w->mnuFontSizes->menuAction()->icon().isNull());
+    }
+
+    void setColorAppliesSchemesByName() {
+        auto w = newNote();
+        w->SetColor("Grey");
+        QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0C0C0));
+        QCOMPARE(w->RTB1->palette().color(QPalette::Base), fromBgr(0xC0C0C0));
+        QVERIFY(w->mnuSetColor[4]->isChecked());
+        QCOMPARE(w->colorSchemeName(), QString("Grey"));
+        for (const QString& name : {QString("purple"), QString()}) {
+            w->SetColor(name);
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::black));
+            QCOMPARE(w->colorSchemeName(), name);
+            for (QAction* a : w->mnuSetColor)
+                QVERIFY(!a->isChecked());
+        }
+        w->mnuSetColor[5]->trigger();
+        QCOMPARE(w->colorSchemeName(), QString("peach"));
+        QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0x99CCFF));
+        QVERIFY(w->mnuSetColor[5]->isChecked());
+    }
+
+    void saveSettingsWritesAtOnce() {
+        auto w = newNote();
+        w->SetColor("blue");
+        w->setWidth(4500);
+        w->setLeft(1500);
+        w->mnuSaveSettings->trigger();
+        QCOMPARE(config("SaveSetting"), QString("True"));
+        QCOMPARE(config("Color"), QString("blue"));
+        QCOMPARE(config("Width"), QString("4500"));
+        QCOMPARE(config("Left"), QString("1500"));
+        QCOMPARE(config("Height"), QString("2865"));
+
+        // Turning it off writes only the option.
+        w->SetColor("red");
+        w->mnuSaveSettings->trigger();
+        QCOMPARE(config("SaveSetting"), QString("False"));
+        QCOMPARE(config("Color"), QString("blue"));
+    }
+
+    void newNoteTakesStoredSettings() {
+        setConfig("SaveSetting", "True");
+        setConfig("Color", "green");
+        setConfig("Height", "3000");
+        setConfig("Width", "4500.5");
+        setConfig("Top", "1500");
+        setConfig("Left", "600");
+        auto w = newNote();
+        QVERIFY(w->mnuSaveSettings->isChecked());
+        QCOMPARE(w->colorSchemeName(), QString("green"));
+        QCOMPARE(w->size(), QSize(300, 200));
+        QCOMPARE(w->pos(), QPoint(40, 100));
+    }
+
+    // Values that do not convert fall back to their key's default; a missing position centres
+    // the note using the stored size.
+    void unreadableSettingsFallBack() {
+        setConfig("SaveSetting", "1");
+        setConfig("Height", "tall");
+        setConfig("Width", "4500");
+        auto w = newNote();
+        QVERIFY(w->mnuSaveSettings->isChecked());
+        QCOMPARE(w->colorSchemeName(), QString("yellow"));
+        QCOMPARE(w->size(), QSize(300, 191));
+        QCOMPARE(w->pos(), centred(4500, 2865));
+
+        setConfig("SaveSetting", "maybe");
+        auto w2 = newNote();
+        QVERIFY(!w2->mnuSaveSettings->isChecked());
+        QCOMPARE(w2->size(), QSize(223, 191));
+    }
+
+    void layoutFollowsSizeAndStopsOnNegative() {
+        auto w = newNote();
+        w->setWidth(6000);
+        w->setHeight(6195);
+        QCOMPARE(w->RTB1->geometry(), QRect(3, 24, 385, 366));
+        QCOMPARE(w->imgResize->geometry().bottomRight(), QPoint(396, 409));
+        const QRect textBox = w->RTB1->geometry();
+        const QRect close = w->CloseImage->geometry();
+        // A 500 x 425 twips tile stops at the first step: nothing moves.
+        w->setHeight(425);
+        w->setWidth(500);
+        QCOMPARE(w->RTB1->geometry(), textBox);
+        QCOMPARE(w->CloseImage->geometry(), close);
+    }
+};
+
+PINLEAF_TEST_MAIN(FrmMainTest)
+#include "widget_frmmain.moc"

@@ -1,0 +1,175 @@
+#include "TestHome.h"
+#include "app/modMain.h"
+#include "app/modNote.h"
+#include "note/frmMain.h"
+#include "platform/Autostart.h"
+#include "platform/FileDialogBackend.h"
+#include "platform/MessagePrompt.h"
+#include "platform/RichTextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+// A shown note whose text was changed after it came from the file `path`.
+QPointer<frmMain> changedNoteWithFile(const QString& path, const QString& text) {
+    auto* w = new frmMain;
+    w->setIsDirty(true);
+    w->setTag(path);
+    w->show();
+    w->RTB1->setText(text);
+    return w;
+}
+
+void closeAll() {
+    QList<QPointer<frmMain>> notes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* note = qobject_cast<frmMain*>(w))
+            notes << note;
+    }
+    qDeleteAll(notes);
+}
+} // namespace
+
+// What a note's close request keeps of it: the save prompt, the autostart entry and the store.
+class NoteCloseTest : public QObject {
+    Q_OBJECT
+    std::shared_ptr<ScriptedFileDialogBackend> m_dialogs;
+
+private slots:
+    void init() {
+        m_dialogs = std::make_shared<ScriptedFileDialogBackend>();
+        FileDialogBackend::setOverride(m_dialogs);
+        QFile::remove(modNote::StorePath());
+        Autostart::remove();
+    }
+    void cleanup() {
+        closeAll();
+        MessagePrompt::clearQueue();
+        FileDialogBackend::setOverride(nullptr);
+    }
+
+    void changedNoteWithoutFileClosesWithoutAsking() {
+        auto* w = new frmMain;
+        w->setIsDirty(true);
+        w->show();
+        w->RTB1->setText("typed");
+        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QPointer<frmMain> guard(w);
+        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+        QVERIFY(w->close());
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(MessagePrompt::queuedAnswers(), 1); // nothing was asked
+    }
+
+    // Cancel keeps the note open and on top again; Yes with a cancelled or failed save keeps it
+    // open too, so the changes are never lost; No closes it.
+    void savePromptKeepsTheNoteUnlessItIsSavedOrDropped() {
+        const QString file = TestHome::root() + "/kept.pnf";
+        QPointer<frmMain> w = changedNoteWithFile(file, "changed text");
+
+        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+        QVERIFY(!w->close());
+        QCOMPARE(MessagePrompt::lastTitle(), QString("Perform Save"));
+        QCOMPARE(MessagePrompt::lastText(),
+                 QString("Changes have been made to this note.\nWould you like to save now?"));
+        QVERIFY(w->isVisible());
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+
+        // With "Always on Top" off, the note stays out of the topmost band afterwards.
+        w->mnuTop->setChecked(false);
+        modMain::SetWindowTopmost(w, 1);
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->cancel();
+        QVERIFY(!w->close());
+        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_dialogs->requestCount(), 1);
+
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->chooseFile(TestHome::root() + "/no-such-folder/x.pnf");
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->chooseFile(file);
+        QVERIFY(w->close());
+        QTRY_VERIFY(w.isNull());
+        const QList<NoteRecord> saved = modNote::ReadNotes(false, file);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.first().Data, QString("changed text"));
+
+        QPointer<frmMain> other = changedNoteWithFile(file, "dropped");
+        MessagePrompt::queueAnswers({MessagePrompt::No});
+        QVERIFY(other->close());
+        QCOMPARE(modNote::ReadNotes(false, file).first().Data, QString("changed text"));
+    }
+
+    // The real message box, answered as a user would.
+    void realPromptAnswersCancel() {
+        QPointer<frmMain> w = changedNoteWithFile(TestHome::root() + "/real.pnf", "x");
+        QTimer::singleShot(50, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QString("Perform Save"));
+            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+    }
+
+    // Only the last loaded window takes the autostart entry with it; an open dialog counts.
+    void lastWindowRemovesTheAutostartEntry() {
+        Autostart::set("/usr/bin/pinleaf");
+        QPointer<frmMain> a = new frmMain;
+        QPointer<frmMain> b = new frmMain;
+        a->show();
+        b->show();
+        QVERIFY(a->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(b->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        dialog.close();
+
+        QPointer<frmMain> c = new frmMain;
+        c->show();
+        QVERIFY(c->close());
+        QVERIFY(!QFile::exists(Autostart::location()));
+    }
+
+    // At the end of a logon every note is stored without a question, even with unsaved changes
+    // to its file, and the autostart entry is set.
+    void logoffStoresNotesWithoutAsking() {
+        QPointer<frmMain> a = changedNoteWithFile(TestHome::root() + "/a.pnf", "first");
+        a->SetColor("red");
+        a->setLeft(-1200);
+        QPointer<frmMain> b = new frmMain;
+        b->show();
+        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+        a->closeForLogoff();
+        b->closeForLogoff();
+        QTRY_VERIFY(a.isNull() && b.isNull());
+        const QList<NoteRecord> stored = modNote::ReadNotes(true, QString());
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].Data, QString("first"));
+        QCOMPARE(stored[0].Color, QString("red"));
+        QCOMPARE(stored[0].Left, -1200);
+        QCOMPARE(stored[0].Width, 3345);
+        QCOMPARE(stored[1].Data, QString("[Note]"));
+        QVERIFY(QFile::exists(Autostart::location()));
+        QCOMPARE(m_dialogs->requestCount(), 0);
+        QCOMPARE(MessagePrompt::queuedAnswers(), 1); // nothing was asked
+    }
+};
+
+PINLEAF_TEST_MAIN(NoteCloseTest)
+#include "widget_noteclose.moc"
