@@ -18,9 +18,13 @@ bool g_sessionEnding = false;
 
 namespace modMain {
 
-void AddRunValue() { Autostart::set(QCoreApplication::applicationFilePath()); }
+void AddRunValue() {
+    Autostart::set(QCoreApplication::applicationFilePath());
+}
 
-void RemoveRunValue() { Autostart::remove(); }
+void RemoveRunValue() {
+    Autostart::remove();
+}
 
 bool SetWindowTopmost(QWidget* window, int mode) {
     if (!window || (mode != 0 && mode != 1))
@@ -47,7 +51,9 @@ int LoadedWindowCount() {
     return count;
 }
 
-bool SessionEnding() { return g_sessionEnding; }
+bool SessionEnding() {
+    return g_sessionEnding;
+}
 
 void EndOfLogon() {
     if (g_sessionEnding)

@@ -56,7 +56,9 @@ bool openStore() {
 
 namespace modMain {
 
-QString CommandLineText(const QStringList& arguments) { return arguments.join(QLatin1Char(' ')); }
+QString CommandLineText(const QStringList& arguments) {
+    return arguments.join(QLatin1Char(' '));
+}
 
 QString NoteFileFromCommandLine(const QString& text) {
     QString t = text;

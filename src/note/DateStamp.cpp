@@ -33,6 +33,8 @@ QString format(const QDateTime& when, const QLocale& locale) {
            locale.toString(when.time(), timeFormat(locale));
 }
 
-QString now() { return format(QDateTime::currentDateTime()); }
+QString now() {
+    return format(QDateTime::currentDateTime());
+}
 
 } // namespace DateStamp

@@ -4,7 +4,9 @@
 
 // The pictures are compiled into the static library, whose resources the linker would drop
 // unless something names them.
-static void initResources() { Q_INIT_RESOURCE(pinleaf); }
+static void initResources() {
+    Q_INIT_RESOURCE(pinleaf);
+}
 
 namespace {
 QIcon cachedIcon(const QString& path) {
@@ -20,14 +22,14 @@ QIcon cachedIcon(const QString& path) {
 
 const QStringList& ImageList::keys() {
     static const QStringList k{
-        QStringLiteral("About"),    QStringLiteral("Paste"),     QStringLiteral("Normal"),
-        QStringLiteral("Save"),     QStringLiteral("Help"),      QStringLiteral("NewNote"),
-        QStringLiteral("Print"),    QStringLiteral("Italic"),    QStringLiteral("Copy"),
-        QStringLiteral("Cut"),      QStringLiteral("Underline"), QStringLiteral("Undo"),
-        QStringLiteral("Bold"),     QStringLiteral("Clear"),     QStringLiteral("Color"),
-        QStringLiteral("Open"),     QStringLiteral("Restore"),   QStringLiteral("Fullsize"),
-        QStringLiteral("Font"),     QStringLiteral("Email"),     QStringLiteral("Strike"),
-        QStringLiteral("FontStyle"), QStringLiteral("Minimize"), QStringLiteral("Ontop"),
+        QStringLiteral("About"),     QStringLiteral("Paste"),     QStringLiteral("Normal"),
+        QStringLiteral("Save"),      QStringLiteral("Help"),      QStringLiteral("NewNote"),
+        QStringLiteral("Print"),     QStringLiteral("Italic"),    QStringLiteral("Copy"),
+        QStringLiteral("Cut"),       QStringLiteral("Underline"), QStringLiteral("Undo"),
+        QStringLiteral("Bold"),      QStringLiteral("Clear"),     QStringLiteral("Color"),
+        QStringLiteral("Open"),      QStringLiteral("Restore"),   QStringLiteral("Fullsize"),
+        QStringLiteral("Font"),      QStringLiteral("Email"),     QStringLiteral("Strike"),
+        QStringLiteral("FontStyle"), QStringLiteral("Minimize"),  QStringLiteral("Ontop"),
     };
     return k;
 }
@@ -48,9 +50,19 @@ QIcon ImageList::picture(int zeroBased) const {
 }
 
 namespace NotePictures {
-QIcon windowIcon() { return cachedIcon(QStringLiteral(":/icons/window/pinleaf.svg")); }
-QIcon caption() { return cachedIcon(QStringLiteral(":/icons/window/imgIcon.svg")); }
-QIcon help() { return cachedIcon(QStringLiteral(":/icons/window/imgHelp.svg")); }
-QIcon close() { return cachedIcon(QStringLiteral(":/icons/window/CloseImage.svg")); }
-QIcon resize() { return cachedIcon(QStringLiteral(":/icons/window/imgResize.svg")); }
+QIcon windowIcon() {
+    return cachedIcon(QStringLiteral(":/icons/window/pinleaf.svg"));
+}
+QIcon caption() {
+    return cachedIcon(QStringLiteral(":/icons/window/imgIcon.svg"));
+}
+QIcon help() {
+    return cachedIcon(QStringLiteral(":/icons/window/imgHelp.svg"));
+}
+QIcon close() {
+    return cachedIcon(QStringLiteral(":/icons/window/CloseImage.svg"));
+}
+QIcon resize() {
+    return cachedIcon(QStringLiteral(":/icons/window/imgResize.svg"));
+}
 } // namespace NotePictures

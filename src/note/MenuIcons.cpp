@@ -7,9 +7,13 @@
 #include <QMenu>
 #include <QWidget>
 
-void MenuIcons::attach(QWidget* window) { m_window = window; }
+void MenuIcons::attach(QWidget* window) {
+    m_window = window;
+}
 
-void MenuIcons::setImageList(const ImageList* list) { m_list = list; }
+void MenuIcons::setImageList(const ImageList* list) {
+    m_list = list;
+}
 
 void MenuIcons::setDrawPictures(bool on) {
     m_draw = on;

@@ -27,7 +27,9 @@ bool readBool(const QSettings& s, const char* key, bool fallback) {
     return ok ? n != 0 : fallback;
 }
 
-QString number(double v) { return QString::number(v, 'g', 9); }
+QString number(double v) {
+    return QString::number(v, 'g', 9);
+}
 } // namespace
 
 namespace NoteSettings {

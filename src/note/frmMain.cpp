@@ -20,17 +20,28 @@ struct IconRow {
     const char* key;
 };
 constexpr IconRow MenuIconRows[] = {
-    {"Always on Top", "Ontop"}, {"&Paste", "Paste"},
-    {"Undo", "Undo"},           {"Clear All", "Clear"},
-    {"Cut", "Cut"},             {"Copy", "Copy"},
-    {"&New", "NewNote"},        {"Email Content", "Email"},
-    {"Email Selection", "Email"}, {"&Open", "Open"},
-    {"Restore Size", "Restore"}, {"Minimize", "Minimize"},
-    {"&Save", "Save"},          {"&Print", "Print"},
-    {"Font", "FontStyle"},      {"Help", "Help"},
-    {"About", "About"},         {"Note Color", "Color"},
-    {"Underline", "Underline"}, {"Bold", "Bold"},
-    {"Italic", "Italic"},       {"Strike-Out", "Strike"},
+    {"Always on Top", "Ontop"},
+    {"&Paste", "Paste"},
+    {"Undo", "Undo"},
+    {"Clear All", "Clear"},
+    {"Cut", "Cut"},
+    {"Copy", "Copy"},
+    {"&New", "NewNote"},
+    {"Email Content", "Email"},
+    {"Email Selection", "Email"},
+    {"&Open", "Open"},
+    {"Restore Size", "Restore"},
+    {"Minimize", "Minimize"},
+    {"&Save", "Save"},
+    {"&Print", "Print"},
+    {"Font", "FontStyle"},
+    {"Help", "Help"},
+    {"About", "About"},
+    {"Note Color", "Color"},
+    {"Underline", "Underline"},
+    {"Bold", "Bold"},
+    {"Italic", "Italic"},
+    {"Strike-Out", "Strike"},
     {"Remove Format", "Clear"},
 };
 
@@ -80,6 +91,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
+    QPalette wp = palette();
+    wp.setColor(QPalette::WindowText, Qt::black);
+    setPalette(wp);
     imgIcon = picture(this, NotePictures::caption(), 32, QString());
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
     lblCaption->setFont(verdana(9));
@@ -95,6 +109,10 @@ void frmMain::createControls() {
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
     RTB1->setAcceptRichText(true);
+    // Notes are light-coloured paper whatever the desktop theme: their text is black.
+    QPalette tp = RTB1->palette();
+    tp.setColor(QPalette::Text, Qt::black);
+    RTB1->setPalette(tp);
     lblDate = new QLabel(this);
     lblDate->setFont(verdana(8.25));
     lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
@@ -142,7 +160,9 @@ void frmMain::attachMenuIcons() {
                                 imgList.index(QLatin1String(row.key)) - 1);
 }
 
-void frmMain::setIsDirty(bool dirty) { m_isDirty = dirty; }
+void frmMain::setIsDirty(bool dirty) {
+    m_isDirty = dirty;
+}
 
 void frmMain::SetColor(const QString& strColor) {
     RTB1->setSelColor(0);

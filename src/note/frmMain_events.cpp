@@ -49,7 +49,9 @@ void frmMain::showContextMenuForText() {
 }
 
 // Menus open at the pointer and are modal: the chosen command has run when this returns.
-void frmMain::showPopup(QMenu* menu) { menu->exec(QCursor::pos()); }
+void frmMain::showPopup(QMenu* menu) {
+    menu->exec(QCursor::pos());
+}
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {

@@ -8,15 +8,31 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-double frmMain::Left() const { return Twips::fromPixelsX(x()); }
-double frmMain::Top() const { return Twips::fromPixelsY(y()); }
-double frmMain::Width() const { return Twips::fromPixelsX(width()); }
-double frmMain::Height() const { return Twips::fromPixelsY(height()); }
+double frmMain::Left() const {
+    return Twips::fromPixelsX(x());
+}
+double frmMain::Top() const {
+    return Twips::fromPixelsY(y());
+}
+double frmMain::Width() const {
+    return Twips::fromPixelsX(width());
+}
+double frmMain::Height() const {
+    return Twips::fromPixelsY(height());
+}
 
-void frmMain::setLeft(double twips) { move(Twips::toPixelsX(twips), y()); }
-void frmMain::setTop(double twips) { move(x(), Twips::toPixelsY(twips)); }
-void frmMain::setWidth(double twips) { resizePixels(Twips::toPixelsX(twips), height()); }
-void frmMain::setHeight(double twips) { resizePixels(width(), Twips::toPixelsY(twips)); }
+void frmMain::setLeft(double twips) {
+    move(Twips::toPixelsX(twips), y());
+}
+void frmMain::setTop(double twips) {
+    move(x(), Twips::toPixelsY(twips));
+}
+void frmMain::setWidth(double twips) {
+    resizePixels(Twips::toPixelsX(twips), height());
+}
+void frmMain::setHeight(double twips) {
+    resizePixels(width(), Twips::toPixelsY(twips));
+}
 
 // A hidden window gets its resize event only when shown; its layout runs at once all the same,
 // so a note is laid out for every size it is given, in order.

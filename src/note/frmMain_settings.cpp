@@ -15,7 +15,9 @@ void frmMain::wireCommands() {
     }
 }
 
-void frmMain::onSaveSettings() { WriteSettings(); }
+void frmMain::onSaveSettings() {
+    WriteSettings();
+}
 
 void frmMain::WriteSettings() {
     NoteSettings::write(mnuSaveSettings->isChecked(), m_colorScheme, Height(), Width(), Top(),

@@ -23,8 +23,7 @@ private slots:
         QTest::newRow("no dot before the ending") << QStringList{"/tmp/notepnf"} << "/tmp/notepnf";
         QTest::newRow("text file") << QStringList{"/tmp/a.txt"} << QString();
         QTest::newRow("only a leading quote") << QStringList{"\"/tmp/a.pnf"} << "/tmp/a.pnf";
-        QTest::newRow("inner quotes stay")
-            << QStringList{"\"/tmp/\"x\".pnf\""} << "/tmp/\"x\".pnf";
+        QTest::newRow("inner quotes stay") << QStringList{"\"/tmp/\"x\".pnf\""} << "/tmp/\"x\".pnf";
         QTest::newRow("lone quote") << QStringList{"\""} << QString();
     }
     void commandLineNamesANoteFile() {

@@ -15,7 +15,9 @@
 #include <memory>
 
 namespace {
-std::unique_ptr<frmMain> newNote() { return std::make_unique<frmMain>(); }
+std::unique_ptr<frmMain> newNote() {
+    return std::make_unique<frmMain>();
+}
 
 void setConfig(const QString& key, const QString& value) {
     QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
@@ -68,10 +70,18 @@ private slots:
         QStringList main;
         for (QAction* a : w->mnuPopUpMenu->actions())
             main << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(main, (QStringList{"&New", "&Open", "Special Note", "-", "&Save", "Save As",
-                                    "Email Content", "-", "&Print", "-", "&Paste", "Undo",
-                                    "Clear All", "-", "Font", "Note Color", "Save Settings", "-",
-                                    "Always on Top", "-", "Help", "Tarvo Website", "About"}));
+        QCOMPARE(main, (QStringList{"&New",          "&Open",
+                                    "Special Note",  "-",
+                                    "&Save",         "Save As",
+                                    "Email Content", "-",
+                                    "&Print",        "-",
+                                    "&Paste",        "Undo",
+                                    "Clear All",     "-",
+                                    "Font",          "Note Color",
+                                    "Save Settings", "-",
+                                    "Always on Top", "-",
+                                    "Help",          "Tarvo Website",
+                                    "About"}));
         QStringList select;
         for (QAction* a : w->mnuPopUpSelect->actions())
             select << (a->isSeparator() ? QString("-") : a->text());
@@ -80,8 +90,7 @@ private slots:
         QStringList system;
         for (QAction* a : w->mnuSystemMenu->actions())
             system << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(system,
-                 (QStringList{"&New", "Minimize", "Restore Size", "-", "Reset", "Close"}));
+        QCOMPARE(system, (QStringList{"&New", "Minimize", "Restore Size", "-", "Reset", "Close"}));
         QCOMPARE(w->mnuEdit[0]->shortcut(), QKeySequence(QKeySequence::Paste));
         // Pictures follow captions: the Email picture on both e-mail items, none on "Reset".
         QVERIFY(!w->mnuEmailSelection->icon().isNull());

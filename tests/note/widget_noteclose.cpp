@@ -13,8 +13,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -118,7 +118,8 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             QCOMPARE(box->windowTitle(), QString("Perform Save"));
-            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
+            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
+                     box->button(QMessageBox::Yes));
             box->button(QMessageBox::Cancel)->click();
         });
         QVERIFY(!w->close());

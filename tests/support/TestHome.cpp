@@ -29,5 +29,7 @@ void isolate() {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QString root() { return home()->path(); }
+QString root() {
+    return home()->path();
+}
 } // namespace TestHome

@@ -33,8 +33,9 @@ SessionEnd* SessionEnd::install(QGuiApplication* app) {
 void SessionEnd::setUp(QGuiApplication* app) {
     // The notes come back through the autostart entry; a session manager that restarted the
     // program as well would open every note twice.
-    connect(app, &QGuiApplication::saveStateRequest, this,
-            [](QSessionManager& manager) { manager.setRestartHint(QSessionManager::RestartNever); });
+    connect(app, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+    });
     connect(app, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { emit ending(); });
 

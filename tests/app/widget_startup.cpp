@@ -1,0 +1,129 @@
+#include "TestHome.h"
+#include "app/modMain.h"
+#include "app/modNote.h"
+#include "note/frmMain.h"
+#include "platform/RichTextBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+QList<frmMain*> openNotes() {
+    QList<frmMain*> notes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* n = qobject_cast<frmMain*>(w); n && n->isVisible())
+            notes << n;
+    }
+    std::sort(notes.begin(), notes.end(),
+              [](frmMain* a, frmMain* b) { return a->creationIndex() < b->creationIndex(); });
+    return notes;
+}
+
+NoteRecord record(const QString& color, const QString& text, int left) {
+    NoteRecord r;
+    r.Color = color;
+    r.Data = text;
+    r.TimeDate = "1/2/2026 3:04:05 PM";
+    r.Height = 3000;
+    r.Width = 4500;
+    r.Left = left;
+    r.Top = 1500;
+    return r;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+// Which windows start-up opens for a command line, a notes store, or nothing usable.
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QFile::remove(modNote::StorePath()); }
+    void cleanup() {
+        QList<QPointer<frmMain>> notes;
+        for (frmMain* n : openNotes())
+            notes << n;
+        qDeleteAll(notes);
+    }
+
+    void storeOpensEveryNoteInOrderAndIsDeleted() {
+        modNote::AppendNoteToStore(record("blue", "one\r\ntwo", 1500));
+        modNote::AppendNoteToStore(record("peach", "three", -1200));
+        modMain::Main(QString());
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 2);
+        QCOMPARE(notes[0]->RTB1->text(), QString("one\r\ntwo"));
+        QCOMPARE(notes[0]->colorSchemeName(), QString("blue"));
+        QCOMPARE(notes[0]->lblDate->text(), QString("1/2/2026 3:04:05 PM"));
+        QCOMPARE(notes[0]->geometry(), QRect(100, 100, 300, 200));
+        QCOMPARE(notes[1]->pos(), QPoint(-80, 100));
+        for (frmMain* n : notes) {
+            QVERIFY(n->IsDirty());
+            QVERIFY(n->Tag().isEmpty());
+            QCOMPARE(n->lblCaption->text(), QString(" Pinleaf"));
+        }
+        QVERIFY(!QFile::exists(modNote::StorePath()));
+    }
+
+    void unreadableStoreStaysAndOneBlankNoteOpens() {
+        writeFile(modNote::StorePath(), "<NOTES><NOTE>");
+        modMain::Main(QString());
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes[0]->RTB1->text(), QString("[Note]"));
+        QVERIFY(!notes[0]->IsDirty());
+        QVERIFY(QFile::exists(modNote::StorePath()));
+    }
+
+    // A note file opens its first note only, with its path as the note's file; the store is
+    // not looked at.
+    void noteFileOnTheCommandLineOpensItsFirstNote() {
+        modNote::AppendNoteToStore(record("green", "in the store", 0));
+        const QString file = TestHome::root() + "/two notes.PNF";
+        QFile::copy(modNote::StorePath(), file);
+        modNote::AppendNoteToStore(record("red", "second", 0));
+        QFile::remove(file);
+        QFile::copy(modNote::StorePath(), file);
+
+        modMain::Main("\"" + file + "\"");
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes[0]->RTB1->text(), QString("in the store"));
+        QCOMPARE(notes[0]->Tag(), file);
+        QVERIFY(notes[0]->IsDirty());
+        QVERIFY(QFile::exists(modNote::StorePath()));
+    }
+
+    void unusableCommandLineOpensOneBlankNote_data() {
+        QTest::addColumn<QString>("commandLine");
+        const QString txt = TestHome::root() + "/plain.txt";
+        writeFile(txt, "<NOTES/>");
+        const QString broken = TestHome::root() + "/broken.pnf";
+        writeFile(broken, "not xml");
+        QTest::newRow("text file") << txt;
+        QTest::newRow("missing note file") << TestHome::root() + "/missing.pnf";
+        QTest::newRow("unparsable note file") << broken;
+    }
+    void unusableCommandLineOpensOneBlankNote() {
+        QFETCH(QString, commandLine);
+        modMain::Main(commandLine);
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes[0]->RTB1->text(), QString("[Note]"));
+        QVERIFY(notes[0]->Tag().isEmpty());
+    }
+};
+
+PINLEAF_TEST_MAIN(StartupTest)
+#include "widget_startup.moc"

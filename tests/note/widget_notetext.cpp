@@ -1,0 +1,90 @@
+#include "TestHome.h"
+#include "note/frmMain.h"
+#include "platform/RichTextBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// Opens the menu that `action` brings up and reports which one it was, closing it again.
+QMenu* menuOpenedBy(const std::function<void()>& action) {
+    auto seen = std::make_shared<QPointer<QMenu>>();
+    auto looked = std::make_shared<bool>(false);
+    QTimer::singleShot(50, [seen, looked] {
+        *seen = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (*seen)
+            (*seen)->close();
+        *looked = true;
+    });
+    action();
+    if (!QTest::qWaitFor([looked] { return *looked && !QApplication::activePopupWidget(); }))
+        qWarning("a menu stayed open");
+    return *seen;
+}
+
+void rightClick(QWidget* w, QPoint at = QPoint(10, 10)) {
+    QTest::mousePress(w, Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, at);
+}
+} // namespace
+
+// The text box's notifications as the note window handles them, and which menu opens where.
+class NoteTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Nothing marks a new note until its first click has emptied it, typing before it included.
+    void placeholderGoesOnTheFirstClick() {
+        frmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClicks(w.RTB1, "abc");
+        QVERIFY(w.RTB1->text().contains("abc"));
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        QTest::mouseClick(w.RTB1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(w.RTB1->text(), QString());
+        QVERIFY(w.IsDirty());
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        QTest::keyClicks(w.RTB1, "x");
+        QCOMPARE(w.RTB1->text(), QString("x"));
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
+    }
+
+    void restoredNoteKeepsItsTextOnClick() {
+        frmMain w;
+        w.RTB1->setText("kept");
+        w.setIsDirty(true);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.RTB1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(w.RTB1->text(), QString("kept"));
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+    }
+
+    void menusOpenWhereTheyBelong() {
+        frmMain w;
+        w.RTB1->setText("some words here");
+        w.setIsDirty(true);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpMenu);
+        QTest::keyClick(w.RTB1, Qt::Key_Home);
+        QTest::keyClick(w.RTB1, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(w.RTB1->selLength(), 1);
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpSelect);
+        QCOMPARE(w.RTB1->selLength(), 1);
+        QCOMPARE(menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_Menu); }), w.mnuPopUpSelect);
+
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.imgIcon); }), w.mnuSystemMenu);
+        QCOMPARE(menuOpenedBy([&] { rightClick(&w, QPoint(2, w.height() - 3)); }), w.mnuPopUpMenu);
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.lblCaption); }), nullptr);
+    }
+};
+
+PINLEAF_TEST_MAIN(NoteTextTest)
+#include "widget_notetext.moc"
