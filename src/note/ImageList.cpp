@@ -46,7 +46,12 @@ int ImageList::index(const QString& key) const {
 QIcon ImageList::picture(int zeroBased) const {
     if (zeroBased < 0 || zeroBased >= count())
         return QIcon();
-    return cachedIcon(QStringLiteral(":/icons/menu/%1.svg").arg(keys().at(zeroBased)));
+    static QList<QIcon> pictures;
+    if (pictures.isEmpty()) {
+        for (const QString& key : keys())
+            pictures << cachedIcon(QStringLiteral(":/icons/menu/%1.svg").arg(key));
+    }
+    return pictures.at(zeroBased);
 }
 
 namespace NotePictures {

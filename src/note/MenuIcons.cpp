@@ -22,17 +22,25 @@ void MenuIcons::setDrawPictures(bool on) {
 }
 
 void MenuIcons::setTextColor(quint32 bgr) {
-    if (!m_window)
-        return;
-    const QColor c = fromBgr(bgr);
-    for (QMenu* menu : m_window->findChildren<QMenu*>()) {
-        QPalette p = menu->palette();
-        p.setColor(QPalette::Active, QPalette::WindowText, c);
-        p.setColor(QPalette::Inactive, QPalette::WindowText, c);
-        p.setColor(QPalette::Active, QPalette::ButtonText, c);
-        p.setColor(QPalette::Inactive, QPalette::ButtonText, c);
-        menu->setPalette(p);
+    m_textColor = bgr;
+    m_hasTextColor = true;
+    if (m_window) {
+        for (QMenu* menu : m_window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+            polish(menu);
     }
+}
+
+void MenuIcons::polish(QMenu* menu) const {
+    if (!m_hasTextColor)
+        return;
+    const QColor c = fromBgr(m_textColor);
+    QPalette p = menu->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::WindowText, c);
+        p.setColor(g, QPalette::ButtonText, c);
+        p.setColor(g, QPalette::Text, c);
+    }
+    menu->setPalette(p);
 }
 
 void MenuIcons::setItemIcon(const QString& caption, int zeroBasedIndex) {
@@ -44,12 +52,12 @@ void MenuIcons::apply(const QString& caption, int zeroBasedIndex) {
     if (!m_window || !m_list)
         return;
     const QIcon icon = m_draw ? m_list->picture(zeroBasedIndex) : QIcon();
-    for (QMenu* menu : m_window->findChildren<QMenu*>()) {
-        for (QAction* action : menu->actions()) {
-            if (action->text() == caption) {
-                action->setIcon(icon);
-                action->setIconVisibleInMenu(m_draw);
-            }
+    if (m_actions.isEmpty())
+        m_actions = m_window->findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    for (QAction* action : std::as_const(m_actions)) {
+        if (action->text() == caption) {
+            action->setIcon(icon);
+            action->setIconVisibleInMenu(m_draw);
         }
     }
 }

@@ -8,103 +8,142 @@
 
 namespace {
 const char* const SizeCaptions[] = {"Small", "Normal", "Medium", "Large", "Largest"};
+const char* const StyleCaptions[] = {"Italic", "Underline", "Bold"};
 
-QAction* item(QMenu* menu, const char* caption, bool checkable = false) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption));
+QAction* item(QWidget* owner, const char* caption, bool checkable = false) {
+    auto* a = new QAction(QString::fromLatin1(caption), owner);
     a->setCheckable(checkable);
     return a;
 }
 
 // A shortcut that the menu shows beside the item; the text box itself handles the keys.
-QAction* itemWithKeys(QMenu* menu, const char* caption, QKeySequence::StandardKey key) {
-    QAction* a = item(menu, caption);
+QAction* itemWithKeys(QWidget* owner, const char* caption, QKeySequence::StandardKey key) {
+    QAction* a = item(owner, caption);
     a->setShortcut(QKeySequence(key));
     a->setShortcutContext(Qt::WidgetShortcut);
     return a;
 }
-
-QMenu* submenu(QMenu* parent, const char* title) {
-    QMenu* m = parent->addMenu(QString::fromLatin1(title));
-    return m;
-}
 } // namespace
 
-void NoteMenus::buildMenus(QWidget* owner) {
-    buildMainMenu(owner);
-    buildSelectMenu(owner);
-    buildSystemMenu(owner);
-}
-
-void NoteMenus::buildMainMenu(QWidget* owner) {
-    QMenu* m = mnuPopUpMenu = new QMenu(QStringLiteral("PopUpMenu"), owner);
-    mnuNew = item(m, "&New");
-    mnuOpen = item(m, "&Open");
-    mnuSpecial = submenu(m, "Special Note");
-    mnuSNTime = item(mnuSpecial, "Time");
-    mnuComputerMemory = item(mnuSpecial, "Computer Memory");
-    mnuDrives = item(mnuSpecial, "Drive Information");
+void NoteMenus::createMenuItems(QWidget* owner) {
+    m_owner = owner;
+    mnuNew = item(owner, "&New");
+    mnuOpen = item(owner, "&Open");
+    mnuSpecial = item(owner, "Special Note");
+    mnuSNTime = item(owner, "Time");
+    mnuComputerMemory = item(owner, "Computer Memory");
+    mnuDrives = item(owner, "Drive Information");
     for (QAction* a : {mnuSNTime, mnuComputerMemory, mnuDrives})
         a->setVisible(false);
-    m->addSeparator();
-    mnuSave[0] = item(m, "&Save");
-    mnuSave[1] = item(m, "Save As");
-    mnuEmail = item(m, "Email Content");
-    m->addSeparator();
-    mnuPrint = item(m, "&Print");
-    m->addSeparator();
-    mnuEdit[0] = itemWithKeys(m, "&Paste", QKeySequence::Paste);
-    mnuEdit[1] = itemWithKeys(m, "Undo", QKeySequence::Undo);
-    mnuEdit[2] = item(m, "Clear All");
-    m->addSeparator();
-    mnuFont = submenu(m, "Font");
-    mnuFontStyle = submenu(mnuFont, "Style");
-    mnuFontNormal = item(mnuFontStyle, "Normal", true);
+    mnuSave[0] = item(owner, "&Save");
+    mnuSave[1] = item(owner, "Save As");
+    mnuEmail = item(owner, "Email Content");
+    mnuPrint = item(owner, "&Print");
+    mnuEdit[0] = itemWithKeys(owner, "&Paste", QKeySequence::Paste);
+    mnuEdit[1] = itemWithKeys(owner, "Undo", QKeySequence::Undo);
+    mnuEdit[2] = item(owner, "Clear All");
+    mnuFont = item(owner, "Font");
+    mnuFontStyle = item(owner, "Style");
+    mnuFontNormal = item(owner, "Normal", true);
     mnuFontNormal->setChecked(true);
-    mnuFontItalic = item(mnuFontStyle, "Italic", true);
-    mnuFontUnderline = item(mnuFontStyle, "Underline", true);
-    mnuFontBold = item(mnuFontStyle, "Bold", true);
-    mnuFontSizes = submenu(mnuFont, "Size");
+    mnuFontItalic = item(owner, "Italic", true);
+    mnuFontUnderline = item(owner, "Underline", true);
+    mnuFontBold = item(owner, "Bold", true);
+    mnuFontSizes = item(owner, "Size");
     for (int i = 0; i < 5; ++i)
-        mnuFontSize[i] = item(mnuFontSizes, SizeCaptions[i]);
-    mnuColor = submenu(m, "Note Color");
+        mnuFontSize[i] = item(owner, SizeCaptions[i]);
+    mnuColor = item(owner, "Note Color");
     for (int i = 0; i < 6; ++i)
-        mnuSetColor[i] = item(mnuColor, ColorScheme::Schemes[i].caption, true);
-    mnuSaveSettings = item(m, "Save Settings", true);
-    m->addSeparator();
-    mnuTop = item(m, "Always on Top", true);
+        mnuSetColor[i] = item(owner, ColorScheme::Schemes[i].caption, true);
+    mnuSaveSettings = item(owner, "Save Settings", true);
+    mnuTop = item(owner, "Always on Top", true);
     mnuTop->setChecked(true);
-    m->addSeparator();
-    mnuHelp = item(m, "Help");
-    mnuTarvo = item(m, "Tarvo Website");
-    mnuAbout = item(m, "About");
-}
+    mnuHelp = item(owner, "Help");
+    mnuTarvo = item(owner, "Tarvo Website");
+    mnuAbout = item(owner, "About");
 
-void NoteMenus::buildSelectMenu(QWidget* owner) {
-    QMenu* m = mnuPopUpSelect = new QMenu(QStringLiteral("PopUpSelect"), owner);
-    mnuSelectCompleted = item(m, "Strike-Out");
-    mnuRemoveFormat = item(m, "Remove Format");
-    m->addSeparator();
-    mnuEmailSelection = item(m, "Email Selection");
-    m->addSeparator();
-    mnuSelectEdit[0] = itemWithKeys(m, "Cut", QKeySequence::Cut);
-    mnuSelectEdit[1] = itemWithKeys(m, "Copy", QKeySequence::Copy);
-    mnuSelectEdit[2] = item(m, "Undo");
-    m->addSeparator();
-    mnuSelectSize = submenu(m, "Font Size");
+    mnuSelectCompleted = item(owner, "Strike-Out");
+    mnuRemoveFormat = item(owner, "Remove Format");
+    mnuEmailSelection = item(owner, "Email Selection");
+    mnuSelectEdit[0] = itemWithKeys(owner, "Cut", QKeySequence::Cut);
+    mnuSelectEdit[1] = itemWithKeys(owner, "Copy", QKeySequence::Copy);
+    mnuSelectEdit[2] = item(owner, "Undo");
+    mnuSelectSize = item(owner, "Font Size");
     for (int i = 0; i < 5; ++i)
-        mnuSelectFontSize[i] = item(mnuSelectSize, SizeCaptions[i]);
-    mnuSelectFontStyle = submenu(m, "Font Style");
-    const char* const styles[] = {"Italic", "Underline", "Bold"};
+        mnuSelectFontSize[i] = item(owner, SizeCaptions[i]);
+    mnuSelectFontStyle = item(owner, "Font Style");
     for (int i = 0; i < 3; ++i)
-        mnuSelectStyle[i] = item(mnuSelectFontStyle, styles[i]);
+        mnuSelectStyle[i] = item(owner, StyleCaptions[i]);
+
+    mnuSystemNew = item(owner, "&New");
+    mnuSystemMinimize = item(owner, "Minimize");
+    mnuSystemRestore = item(owner, "Restore Size");
+    mnuSystemReset = item(owner, "Reset");
+    mnuSystemClose = item(owner, "Close");
 }
 
-void NoteMenus::buildSystemMenu(QWidget* owner) {
-    QMenu* m = mnuSystemMenu = new QMenu(QStringLiteral("Popup2"), owner);
-    mnuSystemNew = item(m, "&New");
-    mnuSystemMinimize = item(m, "Minimize");
-    mnuSystemRestore = item(m, "Restore Size");
+QMenu* NoteMenus::mnuPopUpMenu() {
+    buildMenus();
+    return m_popUpMenu;
+}
+
+QMenu* NoteMenus::mnuPopUpSelect() {
+    buildMenus();
+    return m_popUpSelect;
+}
+
+QMenu* NoteMenus::mnuSystemMenu() {
+    buildMenus();
+    return m_systemMenu;
+}
+
+QMenu* NoteMenus::addSubmenu(QMenu* parent, QAction* item) {
+    auto* menu = new QMenu(item->text(), m_owner);
+    item->setMenu(menu);
+    parent->addAction(item);
+    m_menus << menu;
+    return menu;
+}
+
+void NoteMenus::buildMenus() {
+    if (m_popUpMenu)
+        return;
+    QMenu* m = m_popUpMenu = new QMenu(QStringLiteral("PopUpMenu"), m_owner);
+    m->addActions({mnuNew, mnuOpen});
+    addSubmenu(m, mnuSpecial)->addActions({mnuSNTime, mnuComputerMemory, mnuDrives});
     m->addSeparator();
-    mnuSystemReset = item(m, "Reset");
-    mnuSystemClose = item(m, "Close");
+    m->addActions({mnuSave[0], mnuSave[1], mnuEmail});
+    m->addSeparator();
+    m->addAction(mnuPrint);
+    m->addSeparator();
+    m->addActions({mnuEdit[0], mnuEdit[1], mnuEdit[2]});
+    m->addSeparator();
+    QMenu* font = addSubmenu(m, mnuFont);
+    addSubmenu(font, mnuFontStyle)
+        ->addActions({mnuFontNormal, mnuFontItalic, mnuFontUnderline, mnuFontBold});
+    addSubmenu(font, mnuFontSizes)->addActions({mnuFontSize.begin(), mnuFontSize.end()});
+    addSubmenu(m, mnuColor)->addActions({mnuSetColor.begin(), mnuSetColor.end()});
+    m->addAction(mnuSaveSettings);
+    m->addSeparator();
+    m->addAction(mnuTop);
+    m->addSeparator();
+    m->addActions({mnuHelp, mnuTarvo, mnuAbout});
+
+    QMenu* s = m_popUpSelect = new QMenu(QStringLiteral("PopUpSelect"), m_owner);
+    s->addActions({mnuSelectCompleted, mnuRemoveFormat});
+    s->addSeparator();
+    s->addAction(mnuEmailSelection);
+    s->addSeparator();
+    s->addActions({mnuSelectEdit.begin(), mnuSelectEdit.end()});
+    s->addSeparator();
+    addSubmenu(s, mnuSelectSize)->addActions({mnuSelectFontSize.begin(), mnuSelectFontSize.end()});
+    addSubmenu(s, mnuSelectFontStyle)->addActions({mnuSelectStyle.begin(), mnuSelectStyle.end()});
+
+    QMenu* w = m_systemMenu = new QMenu(QStringLiteral("Popup2"), m_owner);
+    w->addActions({mnuSystemNew, mnuSystemMinimize, mnuSystemRestore});
+    w->addSeparator();
+    w->addActions({mnuSystemReset, mnuSystemClose});
+
+    m_menus << m << s << w;
+    menusBuilt(m_menus);
 }

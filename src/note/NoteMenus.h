@@ -1,18 +1,24 @@
 #pragma once
+#include <QList>
+
 #include <array>
 
 class QAction;
 class QMenu;
 class QWidget;
 
-// The note window's three pop-up menus and their items, named as the window's controls. They are
-// built once per window; their check and enabled states are whatever the commands last set.
-struct NoteMenus {
+// The note window's three pop-up menus and their items, named as the window's controls. The items
+// exist from the window's construction and carry the check and enabled states that commands set;
+// the menus that show them are put together the first time one is needed, which keeps a note,
+// and a hundred of them at start-up, quick to open. An item that opens a submenu is an item too.
+class NoteMenus {
+public:
+    virtual ~NoteMenus() = default;
+
     // Main menu.
-    QMenu* mnuPopUpMenu = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
-    QMenu* mnuSpecial = nullptr;
+    QAction* mnuSpecial = nullptr;
     QAction* mnuSNTime = nullptr;
     QAction* mnuComputerMemory = nullptr;
     QAction* mnuDrives = nullptr;
@@ -20,15 +26,15 @@ struct NoteMenus {
     QAction* mnuEmail = nullptr;
     QAction* mnuPrint = nullptr;
     std::array<QAction*, 3> mnuEdit{};
-    QMenu* mnuFont = nullptr;
-    QMenu* mnuFontStyle = nullptr;
+    QAction* mnuFont = nullptr;
+    QAction* mnuFontStyle = nullptr;
     QAction* mnuFontNormal = nullptr;
     QAction* mnuFontItalic = nullptr;
     QAction* mnuFontUnderline = nullptr;
     QAction* mnuFontBold = nullptr;
-    QMenu* mnuFontSizes = nullptr;
+    QAction* mnuFontSizes = nullptr;
     std::array<QAction*, 5> mnuFontSize{};
-    QMenu* mnuColor = nullptr;
+    QAction* mnuColor = nullptr;
     std::array<QAction*, 6> mnuSetColor{};
     QAction* mnuSaveSettings = nullptr;
     QAction* mnuTop = nullptr;
@@ -37,28 +43,39 @@ struct NoteMenus {
     QAction* mnuAbout = nullptr;
 
     // Selection menu.
-    QMenu* mnuPopUpSelect = nullptr;
     QAction* mnuSelectCompleted = nullptr;
     QAction* mnuRemoveFormat = nullptr;
     QAction* mnuEmailSelection = nullptr;
     std::array<QAction*, 3> mnuSelectEdit{};
-    QMenu* mnuSelectSize = nullptr;
+    QAction* mnuSelectSize = nullptr;
     std::array<QAction*, 5> mnuSelectFontSize{};
-    QMenu* mnuSelectFontStyle = nullptr;
+    QAction* mnuSelectFontStyle = nullptr;
     std::array<QAction*, 3> mnuSelectStyle{};
 
     // Window menu of the caption icon.
-    QMenu* mnuSystemMenu = nullptr;
     QAction* mnuSystemNew = nullptr;
     QAction* mnuSystemMinimize = nullptr;
     QAction* mnuSystemRestore = nullptr;
     QAction* mnuSystemReset = nullptr;
     QAction* mnuSystemClose = nullptr;
 
-    void buildMenus(QWidget* owner);
+    // The three pop-up menus ("PopUpMenu", "PopUpSelect", "Popup2").
+    QMenu* mnuPopUpMenu();
+    QMenu* mnuPopUpSelect();
+    QMenu* mnuSystemMenu();
+
+protected:
+    void createMenuItems(QWidget* owner);
+    // Called once with every menu just put together, submenus included.
+    virtual void menusBuilt(const QList<QMenu*>& menus) = 0;
 
 private:
-    void buildMainMenu(QWidget* owner);
-    void buildSelectMenu(QWidget* owner);
-    void buildSystemMenu(QWidget* owner);
+    void buildMenus();
+    QMenu* addSubmenu(QMenu* parent, QAction* item);
+
+    QWidget* m_owner = nullptr;
+    QMenu* m_popUpMenu = nullptr;
+    QMenu* m_popUpSelect = nullptr;
+    QMenu* m_systemMenu = nullptr;
+    QList<QMenu*> m_menus;
 };

@@ -5,6 +5,13 @@
 #include <QSettings>
 
 namespace {
+// One settings object for the whole program: every new note reads it, so it is parsed once
+// rather than once per window. Writes go to disk at once.
+QSettings& settings() {
+    static QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    return s;
+}
+
 // Numbers are stored as decimal text and read in single precision, as they always were.
 double readNumber(const QSettings& s, const char* key, double fallback) {
     const QVariant v = s.value(QLatin1String(key));
@@ -35,7 +42,7 @@ QString number(double v) {
 namespace NoteSettings {
 
 NewNote readNewNote() {
-    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    QSettings& s = settings();
     s.beginGroup(QStringLiteral("Config"));
     NewNote n;
     n.saveSettings = readBool(s, "SaveSetting", false);
@@ -54,12 +61,13 @@ NewNote readNewNote() {
         n.left = double((screenW - float(n.width)) / 2);
         n.top = double((screenH - float(n.height)) / 2);
     }
+    s.endGroup();
     return n;
 }
 
 void write(bool saveSettings, const QString& color, double height, double width, double top,
            double left) {
-    QSettings s(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+    QSettings& s = settings();
     s.beginGroup(QStringLiteral("Config"));
     if (saveSettings) {
         s.setValue(QStringLiteral("Color"), color);
@@ -70,6 +78,8 @@ void write(bool saveSettings, const QString& color, double height, double width,
     }
     s.setValue(QStringLiteral("SaveSetting"),
                saveSettings ? QStringLiteral("True") : QStringLiteral("False"));
+    s.endGroup();
+    s.sync();
 }
 
 } // namespace NoteSettings

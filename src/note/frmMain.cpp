@@ -77,12 +77,14 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     m_creationIndex = ++created;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pinleaf"));
-    setWindowIcon(NotePictures::windowIcon());
     setAutoFillBackground(true);
+    // The window icon is the dearest property of a new native window; handing it over once the
+    // note is on screen lets a hundred notes appear at start-up without waiting for it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(NotePictures::windowIcon()); });
     // The visual-styles manifest that a note's initialisation checks exists only on Windows;
     // nothing stands in for it here.
     createControls();
-    buildMenus(this);
+    createMenuItems(this);
     wireTextBox();
     wireCommands();
     loadWindow();
@@ -158,6 +160,11 @@ void frmMain::attachMenuIcons() {
     for (const IconRow& row : MenuIconRows)
         m_menuIcons.setItemIcon(QString::fromLatin1(row.caption),
                                 imgList.index(QLatin1String(row.key)) - 1);
+}
+
+void frmMain::menusBuilt(const QList<QMenu*>& menus) {
+    for (QMenu* menu : menus)
+        m_menuIcons.polish(menu);
 }
 
 void frmMain::setIsDirty(bool dirty) {

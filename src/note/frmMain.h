@@ -70,6 +70,7 @@ public:
     quint64 creationIndex() const { return m_creationIndex; }
 
 protected:
+    void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

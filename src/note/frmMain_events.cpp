@@ -45,7 +45,7 @@ void frmMain::onTextKeyDown(int keyCode) {
 
 // With text selected the selection menu opens, otherwise the main menu.
 void frmMain::showContextMenuForText() {
-    showPopup(RTB1->selLength() >= 1 ? mnuPopUpSelect : mnuPopUpMenu);
+    showPopup(RTB1->selLength() >= 1 ? mnuPopUpSelect() : mnuPopUpMenu());
 }
 
 // Menus open at the pointer and are modal: the chosen command has run when this returns.
@@ -55,7 +55,7 @@ void frmMain::showPopup(QMenu* menu) {
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
-        showPopup(mnuPopUpMenu);
+        showPopup(mnuPopUpMenu());
         return;
     }
     QWidget::mousePressEvent(e);
@@ -66,7 +66,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         return QWidget::eventFilter(watched, e);
     const auto* me = static_cast<QMouseEvent*>(e);
     if (watched == imgIcon && me->button() == Qt::RightButton) {
-        showPopup(mnuSystemMenu);
+        showPopup(mnuSystemMenu());
         return true;
     }
     // The caption strip and the pictures take their presses themselves; they do not fall

@@ -72,16 +72,17 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpMenu);
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpMenu());
         QTest::keyClick(w.RTB1, Qt::Key_Home);
         QTest::keyClick(w.RTB1, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(w.RTB1->selLength(), 1);
-        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpSelect);
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.RTB1->viewport()); }), w.mnuPopUpSelect());
         QCOMPARE(w.RTB1->selLength(), 1);
-        QCOMPARE(menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_Menu); }), w.mnuPopUpSelect);
+        QCOMPARE(menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_Menu); }), w.mnuPopUpSelect());
 
-        QCOMPARE(menuOpenedBy([&] { rightClick(w.imgIcon); }), w.mnuSystemMenu);
-        QCOMPARE(menuOpenedBy([&] { rightClick(&w, QPoint(2, w.height() - 3)); }), w.mnuPopUpMenu);
+        QCOMPARE(menuOpenedBy([&] { rightClick(w.imgIcon); }), w.mnuSystemMenu());
+        QCOMPARE(menuOpenedBy([&] { rightClick(&w, QPoint(2, w.height() - 3)); }),
+                 w.mnuPopUpMenu());
         QCOMPARE(menuOpenedBy([&] { rightClick(w.lblCaption); }), nullptr);
     }
 };
