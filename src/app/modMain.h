@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 // Start-up utilities shared by the note window and the start-up routine.
@@ -9,6 +11,11 @@ namespace modMain {
 
 // True for an existing path that is not a folder; false when missing, a folder, or on error.
 bool FileExists(const QString& path);
+
+// The whole text of a file: UTF-8 (a byte-order mark dropped), with bytes that are not UTF-8 read
+// in the system's 8-bit encoding. Nothing for a path that is not a regular readable file or for a
+// file larger than 16 MiB.
+std::optional<QString> ReadWholeFile(const QString& path);
 
 // Sets the autostart entry that brings Pinleaf back at the next logon.
 void AddRunValue();

@@ -87,6 +87,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     createMenuItems(this);
     wireTextBox();
     wireCommands();
+    wireEditCommands();
     loadWindow();
 }
 

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QTimer;
+class DroppedData;
 class RichTextBox;
 
 // One note on the desktop: a borderless window with its own caption strip, a rich text box,
@@ -69,11 +70,15 @@ public:
     // Windows are numbered in the order they were created.
     quint64 creationIndex() const { return m_creationIndex; }
 
+    // The key code of the last key-down the window received (Windows-style codes, 17 for Ctrl).
+    int LastKeyCode() const { return m_lastKeyCode; }
+
 protected:
     void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -102,11 +107,19 @@ private:
     void wireCommands();
     void onSaveSettings();
 
+    // Editing and formatting commands, file drops (frmMain_edit.cpp).
+    void wireEditCommands();
+    void onTextDropped(const DroppedData& data);
+
+    // The help note (frmMain_help.cpp).
+    void DisplayHelpNote();
+
     // Closing (frmMain_close.cpp).
     void HandleCloseRequest(bool& cancel, CloseCause cause);
     bool askToSaveBeforeClose();
 
     quint64 m_creationIndex = 0;
+    int m_lastKeyCode = 0;
     bool m_isDirty = false;
     QString m_colorScheme;
     QString m_tag;

@@ -2,10 +2,12 @@
 #include "note/frmMain.h"
 
 #include "platform/RichTextBox.h"
+#include "platform/VirtualKey.h"
 
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -17,6 +19,7 @@ void frmMain::wireTextBox() {
     connect(RTB1, &RichTextBox::clicked, this, &frmMain::onTextClicked);
     connect(RTB1, &RichTextBox::mouseDown, this, &frmMain::onTextMouseDown);
     connect(RTB1, &RichTextBox::keyDown, this, &frmMain::onTextKeyDown);
+    connect(RTB1, &RichTextBox::dataDropped, this, &frmMain::onTextDropped);
 }
 
 // A change marks the caption only once the note holds real content.
@@ -38,7 +41,9 @@ void frmMain::onTextMouseDown(int button) {
         showContextMenuForText();
 }
 
+// Every key-down of the window, the text box's included, is remembered; the key goes on.
 void frmMain::onTextKeyDown(int keyCode) {
+    m_lastKeyCode = keyCode;
     if (keyCode == ContextMenuKey)
         showContextMenuForText();
 }
@@ -51,6 +56,11 @@ void frmMain::showContextMenuForText() {
 // Menus open at the pointer and are modal: the chosen command has run when this returns.
 void frmMain::showPopup(QMenu* menu) {
     menu->exec(QCursor::pos());
+}
+
+void frmMain::keyPressEvent(QKeyEvent* e) {
+    m_lastKeyCode = VirtualKey::fromQtKey(e->key());
+    QWidget::keyPressEvent(e);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
@@ -67,6 +77,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     const auto* me = static_cast<QMouseEvent*>(e);
     if (watched == imgIcon && me->button() == Qt::RightButton) {
         showPopup(mnuSystemMenu());
+        return true;
+    }
+    if (watched == imgHelp && me->button() == Qt::LeftButton) {
+        DisplayHelpNote();
         return true;
     }
     // The caption strip and the pictures take their presses themselves; they do not fall
