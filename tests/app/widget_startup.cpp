@@ -76,16 +76,6 @@ private slots:
         QVERIFY(!QFile::exists(modNote::StorePath()));
     }
 
-    void unreadableStoreStaysAndOneBlankNoteOpens() {
-        writeFile(modNote::StorePath(), "<NOTES><NOTE>");
-        modMain::Main(QString());
-        const QList<frmMain*> notes = openNotes();
-        QCOMPARE(notes.size(), 1);
-        QCOMPARE(notes[0]->RTB1->text(), QString("[Note]"));
-        QVERIFY(!notes[0]->IsDirty());
-        QVERIFY(QFile::exists(modNote::StorePath()));
-    }
-
     // A note file opens its first note only, with its path as the note's file; the store is
     // not looked at.
     void noteFileOnTheCommandLineOpensItsFirstNote() {
@@ -105,23 +95,23 @@ private slots:
         QVERIFY(QFile::exists(modNote::StorePath()));
     }
 
-    void unusableCommandLineOpensOneBlankNote_data() {
-        QTest::addColumn<QString>("commandLine");
+    // Anything unusable ends in one blank note; an unreadable store stays for the next start.
+    void nothingUsableOpensOneBlankNote() {
+        writeFile(modNote::StorePath(), "<NOTES><NOTE>");
         const QString txt = TestHome::root() + "/plain.txt";
         writeFile(txt, "<NOTES/>");
         const QString broken = TestHome::root() + "/broken.pnf";
         writeFile(broken, "not xml");
-        QTest::newRow("text file") << txt;
-        QTest::newRow("missing note file") << TestHome::root() + "/missing.pnf";
-        QTest::newRow("unparsable note file") << broken;
-    }
-    void unusableCommandLineOpensOneBlankNote() {
-        QFETCH(QString, commandLine);
-        modMain::Main(commandLine);
-        const QList<frmMain*> notes = openNotes();
-        QCOMPARE(notes.size(), 1);
-        QCOMPARE(notes[0]->RTB1->text(), QString("[Note]"));
-        QVERIFY(notes[0]->Tag().isEmpty());
+        for (const QString& commandLine :
+             {QString(), txt, TestHome::root() + "/missing.pnf", broken}) {
+            modMain::Main(commandLine);
+            const QList<frmMain*> notes = openNotes();
+            QCOMPARE(notes.size(), 1);
+            QCOMPARE(notes[0]->RTB1->text(), QString("[Note]"));
+            QVERIFY(!notes[0]->IsDirty() && notes[0]->Tag().isEmpty());
+            cleanup();
+        }
+        QVERIFY(QFile::exists(modNote::StorePath()));
     }
 };
 

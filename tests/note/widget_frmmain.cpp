@@ -63,39 +63,9 @@ private slots:
         QVERIFY(w->mnuFontNormal->isChecked());
         // Hidden until special notes are offered.
         QVERIFY(!w->mnuSNTime->isVisible());
-    }
-
-    void menusHoldEveryItemInOrder() {
-        auto w = newNote();
-        QStringList main;
-        for (QAction* a : w->mnuPopUpMenu()->actions())
-            main << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(main, (QStringList{"&New",          "&Open",
-                                    "Special Note",  "-",
-                                    "&Save",         "Save As",
-                                    "Email Content", "-",
-                                    "&Print",        "-",
-                                    "&Paste",        "Undo",
-                                    "Clear All",     "-",
-                                    "Font",          "Note Color",
-                                    "Save Settings", "-",
-                                    "Always on Top", "-",
-                                    "Help",          "Tarvo Website",
-                                    "About"}));
-        QStringList select;
-        for (QAction* a : w->mnuPopUpSelect()->actions())
-            select << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(select, (QStringList{"Strike-Out", "Remove Format", "-", "Email Selection", "-",
-                                      "Cut", "Copy", "Undo", "-", "Font Size", "Font Style"}));
-        QStringList system;
-        for (QAction* a : w->mnuSystemMenu()->actions())
-            system << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(system, (QStringList{"&New", "Minimize", "Restore Size", "-", "Reset", "Close"}));
-        QCOMPARE(w->mnuEdit[0]->shortcut(), QKeySequence(QKeySequence::Paste));
         // Pictures follow captions: the Email picture on both e-mail items, none on "Reset".
         QVERIFY(!w->mnuEmailSelection->icon().isNull());
         QVERIFY(w->mnuSystemReset->icon().isNull());
-        QVERIFY(w->mnuFontSizes->icon().isNull());
     }
 
     void setColorAppliesSchemesByName() {
