@@ -23,8 +23,9 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor
+	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update
 	@bash bench/startup
+	@bash bench/drag
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

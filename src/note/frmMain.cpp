@@ -88,6 +88,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireTextBox();
     wireCommands();
     wireEditCommands();
+    wireWindowCommands();
     loadWindow();
 }
 
@@ -136,6 +137,9 @@ void frmMain::createControls() {
 void frmMain::loadWindow() {
     applyStartupGeometry();
     RTB1->setText(Placeholder);
+    m_docking = std::make_unique<clsDockingHandler>();
+    m_docking->setParentForm(this);
+    m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
     modMain::SetWindowTopmost(this, 0);
     mnuTop->setChecked(true);
     lblDate->setText(DateStamp::now());

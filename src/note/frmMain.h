@@ -4,9 +4,12 @@
 #include "note/MenuIcons.h"
 #include "note/NoteLayout.h"
 #include "note/NoteMenus.h"
+#include "note/clsDockingHandler.h"
 
 #include <QString>
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QTimer;
@@ -15,7 +18,7 @@ class RichTextBox;
 
 // One note on the desktop: a borderless window with its own caption strip, a rich text box,
 // a date stamp and a sizing grip. Geometry is given and taken in twips.
-class frmMain : public QWidget, public NoteMenus {
+class frmMain : public QWidget, public NoteMenus, public DockTarget {
     Q_OBJECT
 public:
     enum class CloseCause { User, Logoff };
@@ -39,10 +42,12 @@ public:
     void WriteSettings();
 
     // Outer geometry in twips.
-    double Left() const;
-    double Top() const;
-    double Width() const;
-    double Height() const;
+    double Left() const override;
+    double Top() const override;
+    double Width() const override;
+    double Height() const override;
+    // Moves and sizes the window in one step, in pixels, and brings it to the top of its band.
+    void placeWindow(int x, int y, int width, int height) override;
     void setLeft(double twips);
     void setTop(double twips);
     void setWidth(double twips);
@@ -66,6 +71,16 @@ public:
     ImageList imgList;
 
     const NoteLayout& layoutState() const { return m_layout; }
+    clsDockingHandler* dockingHandler() const { return m_docking.get(); }
+
+    // Window commands.
+    void newNote();
+    void rollUp();
+    void restoreSize();
+    void reset();
+    void toggleTopmost();
+    // A note is rolled up while it is exactly as wide as the tile, compared in whole pixels.
+    bool isRolledUp() const;
 
     // Windows are numbered in the order they were created.
     quint64 creationIndex() const { return m_creationIndex; }
@@ -80,6 +95,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -103,6 +119,15 @@ private:
     void showContextMenuForText();
     void showPopup(QMenu* menu);
 
+    // Moving and corner sizing (frmMain_drag.cpp).
+    bool handleDragEvent(QWidget* surface, QEvent* e);
+    bool handleResizeGripEvent(QEvent* e);
+    void startDrag(QWidget* surface, const QPointF& globalPos);
+    void continueDrag(QWidget* surface, const QPointF& globalPos);
+
+    // Window menu commands (frmMain_window.cpp).
+    void wireWindowCommands();
+
     // Commands (frmMain_settings.cpp).
     void wireCommands();
     void onSaveSettings();
@@ -110,6 +135,16 @@ private:
     // Editing and formatting commands, file drops (frmMain_edit.cpp).
     void wireEditCommands();
     void onTextDropped(const DroppedData& data);
+    void onEdit(int index);
+    void onSelectEdit(int index);
+    void undoText();
+    void ClearAll();
+    // Style and size commands (frmMain_format.cpp).
+    void wireFormatCommands();
+    void onFontNormal();
+    void onFontStyle(void (RichTextBox::*setStyle)(bool), bool on);
+    void onSelectStyle(int index);
+    void onRemoveFormat();
 
     // The help note (frmMain_help.cpp).
     void DisplayHelpNote();
@@ -127,4 +162,11 @@ private:
     NoteLayout m_layout;
     CloseCause m_closeCause = CloseCause::User;
     bool m_stored = false; // appended to the store at the end of the logon
+    std::unique_ptr<clsDockingHandler> m_docking;
+    qint32 m_restoreHeight = 0;
+    qint32 m_restoreWidth = 0;
+    // Corner sizing tracked by the window itself, where the window manager does not do it.
+    bool m_sizing = false;
+    bool m_raisePending = true;
+    QPoint m_sizingOffset;
 };

@@ -1,8 +1,97 @@
-// Placeholder until the editing commands land; replaced by their implementation.
+// The editing commands of the note's menus and what a drop onto the text does.
 #include "note/frmMain.h"
 
+#include "BuildConfig.h"
+#include "app/modMain.h"
 #include "platform/RichTextBox.h"
 
-void frmMain::wireEditCommands() {}
-void frmMain::onTextDropped(const DroppedData&) {}
-void frmMain::DisplayHelpNote() {}
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+constexpr int CtrlKey = 17;
+
+// What "Clear All" leaves in a note when the Ctrl key was the last key pressed.
+QString makersNote() {
+    return QStringLiteral("Visit %1 for news and the latest version of Pinleaf. Have a look at "
+                          "our other small desktop tools there too: they are made with the same "
+                          "care as your notes.")
+        .arg(QLatin1String(BuildConfig::WebSite));
+}
+} // namespace
+
+void frmMain::wireEditCommands() {
+    for (int i = 0; i < int(mnuEdit.size()); ++i)
+        connect(mnuEdit[i], &QAction::triggered, this, [this, i] { onEdit(i); });
+    for (int i = 0; i < int(mnuSelectEdit.size()); ++i)
+        connect(mnuSelectEdit[i], &QAction::triggered, this, [this, i] { onSelectEdit(i); });
+    connect(mnuHelp, &QAction::triggered, this, &frmMain::DisplayHelpNote);
+    wireFormatCommands();
+}
+
+// The text box's own paste and undo; a read-only note keeps its text.
+void frmMain::onEdit(int index) {
+    switch (index) {
+    case 0:
+        RTB1->paste();
+        break;
+    case 1:
+        undoText();
+        break;
+    case 2:
+        ClearAll();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::onSelectEdit(int index) {
+    switch (index) {
+    case 0:
+        RTB1->cut();
+        break;
+    case 1:
+        RTB1->copy();
+        break;
+    case 2:
+        undoText();
+        break;
+    default:
+        break;
+    }
+}
+
+// The text box's undo history holds the text that a special note or the help note wrote; the
+// note's text cannot be changed while it is read-only, undo included.
+void frmMain::undoText() {
+    if (!RTB1->isReadOnly())
+        RTB1->undo();
+}
+
+// Turns any note, special notes and the help note included, into a plain, editable, empty one.
+// The caption is reset after the text is emptied, so the change it reported leaves no mark.
+void frmMain::ClearAll() {
+    RTB1->setReadOnly(false);
+    RTB1->setText(QString());
+    Timer1->stop();
+    lblCaption->setText(QStringLiteral(" Pinleaf"));
+    mnuSave[0]->setEnabled(true);
+    mnuSave[1]->setEnabled(true);
+    if (LastKeyCode() == CtrlKey)
+        RTB1->setText(makersNote());
+}
+
+// A dropped file list: the first file's text replaces the note's. The text goes in before the
+// note counts as changed, so a drop onto a fresh note leaves its caption unmarked. A file that
+// cannot be read as text changes nothing.
+void frmMain::onTextDropped(const DroppedData& data) {
+    if (!data.hasFileList())
+        return;
+    const std::optional<QString> text = modMain::ReadWholeFile(data.firstFile());
+    if (!text)
+        return;
+    RTB1->setText(*text);
+    setIsDirty(true);
+}

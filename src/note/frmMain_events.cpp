@@ -5,9 +5,9 @@
 #include "platform/VirtualKey.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -68,25 +68,56 @@ void frmMain::mousePressEvent(QMouseEvent* e) {
         showPopup(mnuPopUpMenu());
         return;
     }
-    QWidget::mousePressEvent(e);
+    if (!handleDragEvent(this, e))
+        QWidget::mousePressEvent(e);
+}
+
+// A click is a press and a release of the left button over the same picture.
+static bool isClick(const QWidget* picture, const QEvent* e) {
+    const auto* me = static_cast<const QMouseEvent*>(e);
+    return e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton &&
+           picture->rect().contains(me->position().toPoint());
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() != QEvent::MouseButtonPress)
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        break;
+    default:
         return QWidget::eventFilter(watched, e);
+    }
     const auto* me = static_cast<QMouseEvent*>(e);
-    if (watched == imgIcon && me->button() == Qt::RightButton) {
-        showPopup(mnuSystemMenu());
+    if (watched == imgResize)
+        return handleResizeGripEvent(e);
+    if (watched == imgIcon) {
+        if (e->type() == QEvent::MouseButtonDblClick && me->button() == Qt::LeftButton) {
+            if (isRolledUp())
+                restoreSize();
+            else
+                rollUp();
+        } else if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::RightButton) {
+            showPopup(mnuSystemMenu());
+        } else {
+            handleDragEvent(imgIcon, e);
+        }
         return true;
     }
-    if (watched == imgHelp && me->button() == Qt::LeftButton) {
-        DisplayHelpNote();
+    if (watched == lblCaption) {
+        handleDragEvent(lblCaption, e);
         return true;
     }
-    // The caption strip and the pictures take their presses themselves; they do not fall
-    // through to the window surface.
-    if (watched == lblCaption || watched == imgIcon || watched == imgHelp ||
-        watched == CloseImage || watched == imgResize)
+    if (watched == CloseImage) {
+        if (isClick(CloseImage, e))
+            close();
         return true;
+    }
+    if (watched == imgHelp) {
+        if (isClick(imgHelp, e))
+            DisplayHelpNote();
+        return true;
+    }
     return QWidget::eventFilter(watched, e);
 }

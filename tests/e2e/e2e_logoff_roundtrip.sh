@@ -18,7 +18,7 @@ expected="100 100 223 191
 800 600 160 120"
 actual=$(for id in "${ids[@]}"; do geometry_of "$id"; done | sort -n)
 [ "$actual" = "$(sort -n <<<"$expected")" ] || fail "window geometry: $actual"
-[ -e "$STORE" ] && fail "the store was not deleted after start-up"
+wait_gone "$STORE" || fail "the store was not deleted after start-up"
 screenshot logoff-1-restored
 
 kill -TERM "$APP_PID"

@@ -40,7 +40,7 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     local num
-    read -r -t 20 num <"$fifo" || fail "Xvfb did not start"
+    read -r -t 60 num <"$fifo" || fail "Xvfb did not start"
     export DISPLAY=:$num
 }
 
@@ -53,7 +53,7 @@ start_app() {
 # Prints the ids of Pinleaf's visible windows, waiting until there are exactly $1 of them.
 wait_windows() {
     local want=$1 ids n
-    for _ in $(seq 1 200); do
+    for _ in $(seq 1 600); do
         ids=$(xdotool search --onlyvisible --name '^Pinleaf$' 2>/dev/null || true)
         n=$(printf '%s' "$ids" | grep -c . || true)
         if [ "$n" -eq "$want" ]; then
@@ -78,7 +78,7 @@ screenshot() {
 # Waits for the app to end and checks its exit status.
 wait_exit() {
     local want=$1 status=0
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         kill -0 "$APP_PID" 2>/dev/null || break
         sleep 0.1
     done
@@ -103,4 +103,30 @@ write_store() {
         done
         printf '</NOTES>\r\n'
     } >"$STORE"
+}
+
+# The colour of one pixel of the screen, as "r,g,b".
+pixel_at() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
+}
+
+# Presses the left button at $1 $2, moves through the remaining point pairs, releases.
+drag() {
+    local args=(mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.1)
+    shift 2
+    while [ $# -ge 2 ]; do
+        args+=(mousemove "$1" "$2" sleep 0.1)
+        shift 2
+    done
+    xdotool "${args[@]}" mouseup 1 sleep 0.2
+}
+
+# Waits up to 10 seconds for a file to disappear.
+wait_gone() {
+    for _ in $(seq 1 100); do
+        [ -e "$1" ] || return 0
+        sleep 0.1
+    done
+    return 1
 }

@@ -1,0 +1,89 @@
+// Moving the note with the pointer and sizing it from its corner grip.
+#include "note/frmMain.h"
+
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWindow>
+
+// The pointer's position in twips, relative to the pressed control. The control moves with the
+// window, so only differences between these positions matter; they are taken from the global
+// position and the window's own idea of where it is, which stays right however late the window
+// system reports a move.
+static QPointF controlPosition(const QWidget* window, const QWidget* surface,
+                               const QPointF& globalPos) {
+    const QPoint offset = surface == window ? QPoint() : surface->mapTo(window, QPoint(0, 0));
+    const QPointF local = globalPos - QPointF(window->pos()) - QPointF(offset);
+    return QPointF(local.x() * Twips::perPixelX(), local.y() * Twips::perPixelY());
+}
+
+void frmMain::startDrag(QWidget* surface, const QPointF& globalPos) {
+    m_raisePending = true;
+    const QPointF p = controlPosition(this, surface, globalPos);
+    m_docking->StartDockDrag(float(p.x()), float(p.y()));
+}
+
+void frmMain::continueDrag(QWidget* surface, const QPointF& globalPos) {
+    const QPointF p = controlPosition(this, surface, globalPos);
+    m_docking->UpdateDockDrag(float(p.x()), float(p.y()));
+}
+
+// The left button starts a drag; moves drag only while the left button alone is held.
+bool frmMain::handleDragEvent(QWidget* surface, QEvent* e) {
+    const auto* me = static_cast<QMouseEvent*>(e);
+    if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
+        startDrag(surface, me->globalPosition());
+        return true;
+    }
+    if (e->type() == QEvent::MouseMove && me->buttons() == Qt::LeftButton) {
+        continueDrag(surface, me->globalPosition());
+        return true;
+    }
+    return false;
+}
+
+// A moved note comes to the top of its band and becomes active. Raising it once per drag is
+// enough (nothing else comes above it while the pointer holds it) and halves what a drag costs.
+void frmMain::placeWindow(int x, int y, int width, int height) {
+    setGeometry(x, y, width, height);
+    if (m_raisePending) {
+        raise();
+        m_raisePending = false;
+    }
+    if (!isActiveWindow())
+        activateWindow();
+}
+
+// Any button on the grip sizes the window from its lower-right corner: by the window manager
+// where it offers that, otherwise by following the pointer until the button is released.
+bool frmMain::handleResizeGripEvent(QEvent* e) {
+    const auto* me = static_cast<QMouseEvent*>(e);
+    const QPoint global = me->globalPosition().toPoint();
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        m_sizing =
+            !(windowHandle() && windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge));
+        m_sizingOffset = QPoint(width(), height()) - (global - pos());
+        return true;
+    case QEvent::MouseMove:
+        if (m_sizing) {
+            const QPoint size = global - pos() + m_sizingOffset;
+            resize(qMax(1, size.x()), qMax(1, size.y()));
+        }
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (m_sizing) {
+            m_sizing = false;
+            update();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* e) {
+    if (!handleDragEvent(this, e))
+        QWidget::mouseMoveEvent(e);
+}

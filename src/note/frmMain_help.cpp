@@ -1,0 +1,70 @@
+// The help note: a green, read-only note beside the current one that holds the help text.
+#include "note/frmMain.h"
+
+#include "BuildConfig.h"
+#include "note/modRTB.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <array>
+
+namespace {
+constexpr qint32 HeadingColor = 0xFF0000; // blue
+constexpr qint32 BodyColor = 0;           // black
+
+struct HelpLine {
+    QString text;
+    qint32 color;
+    qint16 size;
+    qint16 indent;
+};
+
+std::array<HelpLine, 13> helpLines() {
+    const QString feedback = QLatin1String(BuildConfig::FeedbackAddress);
+    const HelpLine gap{QString(), HeadingColor, 10, 0};
+    return {{
+        {QStringLiteral("Help"), HeadingColor, 14, 0},
+        gap,
+        {QStringLiteral("Options:"), HeadingColor, 12, 0},
+        {QStringLiteral("Right-click anywhere on the note to get a list of all options:"
+                        " Fonts, Color Scheme, Window State, Open, Save, and Create New.  "
+                        "A special menu will appear if text is selected when you right-click."),
+         BodyColor, 10, 1},
+        gap,
+        {QStringLiteral("Window State:"), HeadingColor, 12, 0},
+        {QStringLiteral("Window state controls whether the Note will remain on top of all other "
+                        "windows (Always On Top) or act like a normal window and take focus when "
+                        "in front,"),
+         BodyColor, 10, 1},
+        gap,
+        {QStringLiteral("Special View:"), HeadingColor, 12, 0},
+        {QStringLiteral("Special notes display important information and update every 2min.  "
+                        "Computer memory and hard drive information is currently supported.  "
+                        "Click 'Clear All' on the right-click menu to clear the 'Special Note'"),
+         BodyColor, 10, 1},
+        gap,
+        {QStringLiteral("Feedback:"), HeadingColor, 12, 0},
+        {QStringLiteral("Have an idea for a feature, a new special view, or report a bug?  "
+                        "Please send us an email to ") +
+             feedback + QStringLiteral(" and we will try to accomodate."),
+         BodyColor, 10, 1},
+    }};
+}
+} // namespace
+
+// The help note is an ordinary note from then on, independent of this one. Its text is written
+// before it counts as changed, so its caption starts unmarked.
+void frmMain::DisplayHelpNote() {
+    auto* help = new frmMain;
+    help->setGeometry(Twips::toPixels(Left() + 200, Top() + 200, 6000, 6200));
+    // A hidden window is laid out for every size it is given, as setWidth and setHeight do.
+    help->runLayout();
+    help->RTB1->setText(QString());
+    for (const HelpLine& line : helpLines())
+        modRTB::AppendFormattedLine(line.text, line.color, line.size, *help->RTB1, line.indent);
+    help->RTB1->setSelStart(0);
+    help->RTB1->setReadOnly(true);
+    help->SetColor(QStringLiteral("green"));
+    help->setIsDirty(true);
+    help->show();
+}

@@ -1,0 +1,82 @@
+// The window menu's commands: new note, roll-up and restore, reset, close, and "Always on Top".
+#include "note/frmMain.h"
+
+#include "app/modMain.h"
+#include "note/DateStamp.h"
+#include "note/NoteSettings.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace {
+constexpr double TileWidth = 500;
+constexpr double TileHeight = 425;
+constexpr int PreviewLength = 35;
+} // namespace
+
+void frmMain::wireWindowCommands() {
+    connect(mnuNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(mnuSystemNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(mnuSystemMinimize, &QAction::triggered, this, &frmMain::rollUp);
+    connect(mnuSystemRestore, &QAction::triggered, this, &frmMain::restoreSize);
+    connect(mnuSystemReset, &QAction::triggered, this, &frmMain::reset);
+    connect(mnuSystemClose, &QAction::triggered, this, &QWidget::close);
+    // The item's check mark has flipped by the time this runs.
+    connect(mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
+}
+
+// A fresh note with its own defaults, 200 twips right of and below this one.
+void frmMain::newNote() {
+    auto* note = new frmMain;
+    note->setLeft(Left() + 200);
+    note->setTop(Top() + 200);
+    note->show();
+}
+
+bool frmMain::isRolledUp() const {
+    return width() == Twips::toPixelsX(TileWidth);
+}
+
+// Rolls the note up to a small tile that shows its icon; the icon's tooltip previews the text.
+void frmMain::rollUp() {
+    m_restoreHeight = Twips::round(Height());
+    m_restoreWidth = Twips::round(Width());
+    setHeight(TileHeight);
+    setWidth(TileWidth);
+    QString preview = RTB1->text().left(PreviewLength);
+    preview.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    imgIcon->setToolTip(preview);
+    mnuSystemMinimize->setEnabled(false);
+}
+
+// Without a size from an earlier roll-up (a note that came back from the store as a tile), the
+// note takes the default size rather than vanishing at 0 x 0.
+void frmMain::restoreSize() {
+    const bool known = m_restoreHeight > 0 && m_restoreWidth > 0;
+    setHeight(known ? m_restoreHeight : NoteSettings::DefaultHeight);
+    setWidth(known ? m_restoreWidth : NoteSettings::DefaultWidth);
+    imgIcon->setToolTip(QString());
+    mnuSystemMinimize->setEnabled(true);
+}
+
+void frmMain::reset() {
+    setWidth(NoteSettings::DefaultWidth);
+    setHeight(NoteSettings::DefaultHeight);
+    SetColor(QStringLiteral("yellow"));
+    RTB1->setText(QStringLiteral("[Note]"));
+    lblDate->setText(DateStamp::now());
+}
+
+void frmMain::toggleTopmost() {
+    const int ontop = imgList.index(QStringLiteral("Ontop")) - 1;
+    const int normal = imgList.index(QStringLiteral("Normal")) - 1;
+    if (mnuTop->isChecked()) {
+        modMain::SetWindowTopmost(this, 0);
+        m_menuIcons.setItemIcon(mnuTop->text(), ontop);
+    } else {
+        m_menuIcons.setItemIcon(mnuTop->text(), normal);
+        modMain::SetWindowTopmost(this, 1);
+    }
+}

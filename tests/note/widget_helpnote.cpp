@@ -1,0 +1,76 @@
+#include "BuildConfig.h"
+#include "TestHome.h"
+#include "note/frmMain.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+frmMain* newestNote() {
+    frmMain* newest = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* note = qobject_cast<frmMain*>(w);
+        if (note && (!newest || note->creationIndex() > newest->creationIndex()))
+            newest = note;
+    }
+    return newest;
+}
+
+QTextCharFormat formatAt(RichTextBox* box, int pos) {
+    QTextCursor c(box->document());
+    c.setPosition(pos + 1);
+    return c.charFormat();
+}
+} // namespace
+
+class HelpNoteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void helpOpensAGreenReadOnlyNoteBeside() {
+        frmMain w;
+        w.setLeft(3000);
+        w.setTop(1500);
+        w.show();
+        w.mnuHelp->trigger();
+        frmMain* help = newestNote();
+        QVERIFY(help != &w && help->isVisible());
+        QCOMPARE(help->geometry(), Twips::toPixels(3200, 1700, 6000, 6200));
+
+        const QString text = help->RTB1->text();
+        const QStringList lines = text.split("\r\n");
+        QCOMPARE(lines.size(), 14); // the last line break ends an empty paragraph
+        QCOMPARE(lines.mid(0, 3) << lines.last(), QStringList({"Help", "", "Options:", ""}));
+        for (int i : {3, 6, 9, 12})
+            QVERIFY(lines[i].startsWith("     ") && lines[i][5] != u' ');
+        QVERIFY(lines[12].contains(QLatin1String(BuildConfig::FeedbackAddress)));
+        QCOMPARE(formatAt(help->RTB1, 0).foreground().color(), QColor(Qt::blue));
+        QCOMPARE(formatAt(help->RTB1, 0).fontPointSize(), 14.0);
+        const QTextCharFormat body = formatAt(help->RTB1, text.indexOf("Right-click"));
+        QVERIFY(body.foreground().color() == Qt::black && body.fontPointSize() == 10);
+
+        QVERIFY(help->RTB1->isReadOnly() && help->IsDirty());
+        QCOMPARE(help->colorSchemeName(), QString("green"));
+        QCOMPARE(help->RTB1->selStart() + help->RTB1->selLength(), 0);
+        QCOMPARE(help->lblCaption->text(), QString(" Pinleaf"));
+        QTest::mouseClick(help->RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::keyClicks(help->RTB1, "typed");
+        QCOMPARE(help->RTB1->text(), text);
+
+        // The picture opens the same note; help from a help note opens one further along.
+        QTest::mouseClick(w.imgHelp, Qt::LeftButton);
+        frmMain* second = newestNote();
+        QVERIFY(second != help && second->RTB1->text() == text);
+        QCOMPARE(second->geometry(), help->geometry());
+        second->mnuHelp->trigger();
+        QCOMPARE(newestNote()->pos(),
+                 Twips::toPixels(second->Left() + 200, second->Top() + 200, 1, 1).topLeft());
+        QCOMPARE(w.RTB1->text(), QString("[Note]"));
+    }
+};
+
+PINLEAF_TEST_MAIN(HelpNoteTest)
+#include "widget_helpnote.moc"

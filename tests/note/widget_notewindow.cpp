@@ -1,0 +1,144 @@
+#include "TestHome.h"
+#include "note/frmMain.h"
+#include "platform/RichTextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+#include <QtTest>
+
+// The window menu's commands: roll-up and restore, reset, new note, "Always on Top".
+class NoteWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rollUpAndRestoreRoundTrip() {
+        frmMain w;
+        w.setWidth(4500);
+        w.setHeight(3000);
+        w.move(40, 50);
+        w.show();
+        w.RTB1->setText("First line\r\nsecond line and a lot more text");
+        w.mnuSystemMinimize->trigger();
+        QCOMPARE(w.size(), QSize(33, 28)); // 500 x 425 twips in whole pixels
+        QVERIFY(w.isRolledUp());
+        QCOMPARE(w.pos(), QPoint(40, 50));
+        QVERIFY(!w.mnuSystemMinimize->isEnabled());
+        // The pair becomes one space; the first 35 characters are taken before that.
+        QCOMPARE(w.imgIcon->toolTip(), QString("First line second line and a lot m"));
+
+        w.mnuSystemRestore->trigger();
+        QCOMPARE(w.size(), QSize(300, 200));
+        QVERIFY(w.imgIcon->toolTip().isEmpty());
+        QVERIFY(w.mnuSystemMinimize->isEnabled());
+        QCOMPARE(w.RTB1->geometry().size(), QSize(285, 153)); // laid out for the full size again
+
+        // Double-clicking the icon twice returns to the former size.
+        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
+        QVERIFY(w.isRolledUp());
+        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
+        QCOMPARE(w.size(), QSize(300, 200));
+    }
+
+    // A pair cut by the 35-character limit leaves its carriage return at the end.
+    void previewCutsInsideALineBreak() {
+        frmMain w;
+        w.RTB1->setText(QString(34, 'x') + "\r\nnext");
+        w.rollUp();
+        QCOMPARE(w.imgIcon->toolTip(), QString(34, 'x') + "\r");
+    }
+
+    // A tile that never rolled up in this window (as a note stored rolled up comes back) gets
+    // the default size instead of vanishing.
+    void restoreWithoutStoredSizeGivesDefault() {
+        frmMain w;
+        w.setWidth(500);
+        w.setHeight(425);
+        QVERIFY(w.isRolledUp());
+        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
+        QCOMPARE(w.size(), QSize(223, 191));
+    }
+
+    void resetKeepsPositionAndState() {
+        frmMain w;
+        w.move(70, 80);
+        w.SetColor("peach");
+        w.setWidth(6000);
+        w.RTB1->setText("text");
+        w.RTB1->setReadOnly(true);
+        w.lblDate->setText("old stamp");
+        w.rollUp();
+        w.setWidth(6000);
+        w.mnuSystemReset->trigger();
+        QCOMPARE(w.pos(), QPoint(70, 80));
+        QCOMPARE(w.size(), QSize(223, 191));
+        QCOMPARE(w.colorSchemeName(), QString("yellow"));
+        QCOMPARE(w.RTB1->text(), QString("[Note]"));
+        QVERIFY(w.lblDate->text() != "old stamp");
+        QVERIFY(w.RTB1->isReadOnly());
+        QVERIFY(!w.mnuSystemMinimize->isEnabled());
+    }
+
+    // Off and on again: checked, the "Ontop" picture, topmost, and the same native window in
+    // the same place.
+    void topmostTogglesInPlace() {
+        frmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect before = w.geometry();
+        QWindow* handle = w.windowHandle();
+        const QIcon ontop = w.mnuTop->icon();
+        w.mnuTop->trigger();
+        QVERIFY(!w.mnuTop->isChecked());
+        QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(!(handle->flags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(w.mnuTop->icon().cacheKey() != ontop.cacheKey());
+        w.mnuTop->trigger();
+        QVERIFY(w.mnuTop->isChecked());
+        QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(handle->flags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(w.mnuTop->icon().cacheKey(), ontop.cacheKey());
+        QCOMPARE(w.windowHandle(), handle);
+        QCOMPARE(w.geometry(), before);
+        QVERIFY(w.isVisible());
+    }
+
+    // "&New" opens an independent default note 200 twips further, even off the work area.
+    void newNoteIsOffsetAndIndependent() {
+        const QRect screen = QApplication::primaryScreen()->geometry();
+        auto* w = new frmMain;
+        w->SetColor("blue");
+        w->RTB1->setText("mine");
+        w->move(screen.right() - 5, screen.bottom() - 5);
+        w->show();
+        w->mnuNew->trigger();
+        QPointer<frmMain> created;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* n = qobject_cast<frmMain*>(top); n && n != w && n->isVisible())
+                created = n;
+        }
+        QVERIFY(created);
+        QCOMPARE(created->pos(), w->pos() + QPoint(13, 13));
+        QCOMPARE(created->colorSchemeName(), QString("yellow"));
+        QCOMPARE(created->RTB1->text(), QString("[Note]"));
+        delete w;
+        QVERIFY(created && created->isVisible());
+        delete created;
+    }
+
+    void keyDownsAreRemembered() {
+        frmMain w;
+        w.show();
+        QTest::keyClick(w.RTB1, Qt::Key_Control);
+        QCOMPARE(w.LastKeyCode(), 17);
+        QTest::keyClick(w.RTB1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.LastKeyCode(), int('V'));
+        QTest::keyClick(&w, Qt::Key_F5);
+        QCOMPARE(w.LastKeyCode(), 116);
+    }
+};
+
+PINLEAF_TEST_MAIN(NoteWindowTest)
+#include "widget_notewindow.moc"
