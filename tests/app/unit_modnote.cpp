@@ -21,8 +21,8 @@ using Notes = QList<NoteRecord>;
 namespace {
 
 const char* const WorkerArg = "--append-worker";
-// Without the store lock, two workers of this many notes lose some every time.
-constexpr int PerWorker = 10;
+// Two copies ending at the same logoff, 50 notes each; without the store lock they lose some.
+constexpr int PerWorker = 50;
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
