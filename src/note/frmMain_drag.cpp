@@ -43,16 +43,18 @@ bool frmMain::handleDragEvent(QWidget* surface, QEvent* e) {
     return false;
 }
 
-// A moved note comes to the top of its band and becomes active. Raising it once per drag is
+// A moved note comes to the top of its band and becomes active. Doing that once per drag is
 // enough (nothing else comes above it while the pointer holds it) and halves what a drag costs.
 void frmMain::placeWindow(int x, int y, int width, int height) {
-    setGeometry(x, y, width, height);
+    if (QSize(width, height) == size())
+        move(x, y);
+    else
+        setGeometry(x, y, width, height);
     if (m_raisePending) {
         raise();
+        activateWindow();
         m_raisePending = false;
     }
-    if (!isActiveWindow())
-        activateWindow();
 }
 
 // Any button on the grip sizes the window from its lower-right corner: by the window manager
