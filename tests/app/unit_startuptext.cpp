@@ -2,13 +2,12 @@
 #include "app/modMain.h"
 #include "note/DateStamp.h"
 #include "platform/DesktopEntry.h"
-#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QtTest>
 
-// Texts that start-up and the end of a logon build: the command line, the autostart entry, the
-// date stamp, and the rounding that every twips conversion uses.
+// Texts that start-up and the end of a logon build: the command line, the autostart entry and the
+// date stamp.
 class StartupTextTest : public QObject {
     Q_OBJECT
 private slots:
@@ -52,14 +51,6 @@ private slots:
                  QString("12/6/2026 9:15:58 AM"));
         QCOMPARE(DateStamp::format(when, QLocale(QLocale::German, QLocale::Germany)),
                  QString("06.12.2026 09:15:58"));
-    }
-
-    void roundingTakesHalvesToEven() {
-        QCOMPARE(Twips::round(2.5), 2);
-        QCOMPARE(Twips::round(3.5), 4);
-        QCOMPARE(Twips::round(-2.5), -2);
-        QCOMPARE(Twips::round(33.3333), 33);
-        QCOMPARE(Twips::round(-0.6), -1);
     }
 };
 
