@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char** argv) {
     modMain::ChoosePlatform();
     // The lower-case name becomes the window class that desktops match windows by.
@@ -19,6 +21,11 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // A lost display ends the process from inside the event loop (Qt calls exit()): the last
+    // change still goes to the running copy.
+    std::atexit([] { modMain::WritePendingChanges(); });
     modMain::Main(modMain::CommandLineText(arguments));
-    return app.exec();
+    const int status = app.exec();
+    modMain::EndOfRun();
+    return status;
 }

@@ -1,21 +1,15 @@
 #pragma once
+#include "store/NoteRecord.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QWidget;
+class RunningCopy;
 
 // Start-up utilities shared by the note window and the start-up routine.
 namespace modMain {
-
-// True for an existing path that is not a folder; false when missing, a folder, or on error.
-bool FileExists(const QString& path);
-
-// The whole text of a file: UTF-8 (a byte-order mark dropped), with bytes that are not UTF-8 read
-// in the system's 8-bit encoding. Nothing for a path that is not a regular readable file or for a
-// file larger than 16 MiB.
-std::optional<QString> ReadWholeFile(const QString& path);
 
 // Sets the autostart entry that brings Pinleaf back at the next logon.
 void AddRunValue();
@@ -32,9 +26,24 @@ int LoadedWindowCount();
 // True once the end of the user's logon has begun; close requests then store notes silently.
 bool SessionEnding();
 
-// The end of the user's logon: every note window, in the order the windows were created,
-// stores its note without asking and closes; then the program ends with status 0.
+// The end of the user's logon: every note, in the order the windows were created, is stored
+// in one write, then every window closes without asking. The program ends with status 0, or 1
+// when the store could not be written (the running copy then keeps the notes for the next start).
 void EndOfLogon();
+
+// The notes of this run as the store keeps them: every note window in the order the windows
+// were created, then the notes still waiting for a window while start-up opens them.
+QList<NoteRecord> OpenNoteRecords();
+
+// This run's running copy; null until Main has run or when the notes folder cannot hold one.
+RunningCopy* TheRunningCopy();
+
+// A clean end of the program (its last note closed, not a logoff): the running copy goes.
+void EndOfRun();
+
+// The process is ending without a clean end (a lost display): a change not yet written to the
+// running copy is written now.
+void WritePendingChanges();
 
 // The command-line text: the program's arguments joined by single spaces.
 QString CommandLineText(const QStringList& arguments);
@@ -43,9 +52,13 @@ QString CommandLineText(const QStringList& arguments);
 // last character, each once), and only when it ends in "pnf" in any case; empty otherwise.
 QString NoteFileFromCommandLine(const QString& text);
 
-// Opens the notes of start-up: the note file named on the command line, every note of the notes
-// store, or one blank note.
+// Opens the notes of start-up: the note file named on the command line, or every note of the
+// notes store; then the notes of runs that did not end cleanly; or else one blank note. Notes are
+// opened from the event loop a batch at a time, so a logoff meanwhile is still heard.
 void Main(const QString& commandLine);
+
+// True while start-up still has notes waiting for their windows.
+bool OpeningNotes();
 
 // On a Wayland session with an X server at hand, notes run on the X server: they place
 // themselves on the screen, which Wayland does not allow. A platform the user chose stands.

@@ -1,8 +1,11 @@
 // The autostart entry, topmost placement, the count of loaded windows and the end of a logon.
 #include "app/modMain.h"
 
+#include "app/modMain_internal.h"
 #include "note/frmMain.h"
 #include "platform/Autostart.h"
+#include "store/RunningCopy.h"
+#include "store/modNote.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,7 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
+#include <cstdio>
 
 namespace {
 bool g_sessionEnding = false;
@@ -59,20 +62,38 @@ void EndOfLogon() {
     if (g_sessionEnding)
         return;
     g_sessionEnding = true;
-    QList<QPointer<frmMain>> notes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* note = qobject_cast<frmMain*>(w); note && note->isVisible())
-            notes.append(note);
+    // Every note, the ones start-up has not opened yet included, in one write of the store. The
+    // running copy is brought up to date first: if the store cannot be written it is what the
+    // next start finds.
+    const QList<NoteRecord> records = OpenNoteRecords();
+    RunningCopy* copy = TheRunningCopy();
+    if (copy) {
+        copy->writeNow();
+        // The windows close next; the copy must keep the notes they held.
+        copy->freeze();
     }
-    std::sort(notes.begin(), notes.end(),
-              [](const QPointer<frmMain>& a, const QPointer<frmMain>& b) {
-                  return a->creationIndex() < b->creationIndex();
-              });
+    QString error;
+    const bool stored = modNote::AppendNotesToStore(records, &error);
+    AddRunValue();
+    QList<QPointer<frmMain>> notes;
+    for (frmMain* note : OpenNoteWindows())
+        notes.append(note);
     for (const QPointer<frmMain>& note : notes) {
         if (note)
-            note->closeForLogoff();
+            note->closeForLogoff(true);
     }
-    QCoreApplication::exit(0);
+    WaitingNotes().clear();
+    if (stored) {
+        if (copy)
+            copy->discard();
+    } else {
+        std::fprintf(stderr,
+                     "pinleaf: the notes store %s could not be written (%s); the notes are kept "
+                     "in %s for the next start\n",
+                     qPrintable(modNote::StorePath()), qPrintable(error),
+                     copy ? qPrintable(copy->path()) : "no other file");
+    }
+    QCoreApplication::exit(stored ? 0 : 1);
 }
 
 } // namespace modMain

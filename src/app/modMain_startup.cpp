@@ -1,16 +1,28 @@
 // Start-up: which note windows open.
 #include "app/modMain.h"
+#include "app/modMain_internal.h"
 
-#include "app/modNote.h"
 #include "note/frmMain.h"
+#include "platform/Notice.h"
 #include "platform/RichTextBox.h"
+#include "store/RunningCopy.h"
+#include "store/modNote.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
-// A window filled from a stored note, in the fixed order of its properties.
+
+// Windows opened in one turn of the event loop: a large store opens while a logoff or a
+// signal can still be heard between batches.
+constexpr int OpenBatch = 25;
+
+bool g_batchScheduled = false;
+// Said once the notes are on screen.
+QString g_storeNotice;
+
+// A window filled from a stored note, in the fixed order of its properties, and shown.
 frmMain* openNote(const NoteRecord& r) {
     auto* w = new frmMain;
     w->RTB1->setText(r.Data);
@@ -20,6 +32,8 @@ frmMain* openNote(const NoteRecord& r) {
     w->setWidth(r.Width);
     w->setTop(r.Top);
     w->setLeft(r.Left);
+    w->setIsDirty(true);
+    w->show();
     return w;
 }
 
@@ -30,28 +44,45 @@ bool openNoteFile(const QString& path) {
     // Only the first note of a file opens.
     frmMain* w = openNote(notes.first());
     w->setTag(notes.first().SourcePath);
-    w->setIsDirty(true);
-    w->show();
     return true;
 }
 
-bool openStore() {
-    const QString store = modNote::StorePath();
-    if (!modMain::FileExists(store))
-        return false;
-    const QList<NoteRecord> notes = modNote::ReadNotes(true, QString());
-    // An unreadable store stays where it is, to be tried again at the next start.
-    if (notes.isEmpty())
-        return false;
-    for (const NoteRecord& r : notes) {
-        frmMain* w = openNote(r);
-        w->setIsDirty(true);
-        w->show();
+void openWaitingBatch() {
+    g_batchScheduled = false;
+    if (modMain::SessionEnding())
+        return;
+    QList<NoteRecord>& waiting = modMain::WaitingNotes();
+    for (int i = 0; i < OpenBatch && !waiting.isEmpty(); ++i) {
+        // Taken from the queue and given its window in one step, so every copy written
+        // meanwhile holds each note exactly once.
+        openNote(waiting.takeFirst());
     }
-    // Every note has its window now, so the store has done its work.
-    QFile::remove(store);
-    return true;
+    if (!waiting.isEmpty()) {
+        g_batchScheduled = true;
+        QTimer::singleShot(0, &openWaitingBatch);
+        return;
+    }
+    if (!g_storeNotice.isEmpty()) {
+        Notice::show(QStringLiteral("Notes store could not be read"), g_storeNotice);
+        g_storeNotice.clear();
+    }
 }
+
+QString unreadableStoreText(const QString& store) {
+    return QStringLiteral("Pinleaf could not read its notes store. The file was left exactly as "
+                          "it was, so nothing in it is lost; the notes in it that could be read "
+                          "are open.\n\n%1\n\nThe next time you log off it is set aside under a "
+                          "name ending in \".unreadable-\" and a new store is started.")
+        .arg(store);
+}
+
+QString unwritableFolderText(const QString& folder, const QString& reason) {
+    return QStringLiteral("Pinleaf cannot write to its notes folder:\n\n%1\n\n%2\n\nUntil this is "
+                          "fixed, your notes are not kept when Pinleaf ends or the session "
+                          "ends.")
+        .arg(folder, reason);
+}
+
 } // namespace
 
 namespace modMain {
@@ -71,17 +102,43 @@ QString NoteFileFromCommandLine(const QString& text) {
     return t;
 }
 
+bool OpeningNotes() {
+    return !WaitingNotes().isEmpty();
+}
+
 void Main(const QString& commandLine) {
+    QString folderError;
+    RunningCopy* copy = StartRunningCopy(&folderError);
+    QList<NoteRecord>& waiting = WaitingNotes();
     bool opened = false;
     if (!commandLine.isEmpty()) {
         const QString path = NoteFileFromCommandLine(commandLine);
         if (!path.isEmpty())
             opened = openNoteFile(QFileInfo(path).absoluteFilePath());
     } else {
-        opened = openStore();
+        const modNote::StoreClaim claim = modNote::ClaimStore(copy ? copy->path() : QString());
+        waiting += claim.notes;
+        if (claim.unreadable)
+            g_storeNotice = unreadableStoreText(modNote::StorePath());
     }
-    if (!opened)
+    if (copy) {
+        // Notes of runs that crashed or were killed open once; their copies go only when this
+        // run's copy holds them.
+        const QList<NoteRecord> orphans = copy->adoptOrphans();
+        waiting += orphans;
+        if (!waiting.isEmpty() && copy->writeNow())
+            copy->releaseOrphans();
+    }
+    if (!opened && waiting.isEmpty())
         (new frmMain)->show();
+    // Opens what waits, the first batch now, and then says what start-up has to say.
+    if (!g_batchScheduled)
+        openWaitingBatch();
+    // While notes are open the program comes back at the next login, also after a power cut.
+    AddRunValue();
+    if (!copy)
+        Notice::show(QStringLiteral("Notes cannot be kept"),
+                     unwritableFolderText(modNote::StoreFolder(), folderError));
 }
 
 void ChoosePlatform() {

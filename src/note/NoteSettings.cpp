@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -80,6 +81,9 @@ void write(bool saveSettings, const QString& color, double height, double width,
                saveSettings ? QStringLiteral("True") : QStringLiteral("False"));
     s.endGroup();
     s.sync();
+    // Settings are the user's own: readable by the owner alone, as the notes are. QSettings
+    // keeps a file's permissions when it rewrites it.
+    QFile::setPermissions(s.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 } // namespace NoteSettings

@@ -3,6 +3,7 @@
 #include "app/modMain.h"
 #include "note/ColorScheme.h"
 #include "note/DateStamp.h"
+#include "note/NoteActivity.h"
 #include "note/NoteSettings.h"
 #include "platform/BgrColor.h"
 #include "platform/Desktop.h"
@@ -187,4 +188,5 @@ void frmMain::SetColor(const QString& strColor) {
     const int checked = ColorScheme::indexOf(strColor);
     for (int i = 0; i < int(mnuSetColor.size()); ++i)
         mnuSetColor[i]->setChecked(i == checked);
+    NoteActivity::notify();
 }

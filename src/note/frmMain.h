@@ -1,10 +1,10 @@
 #pragma once
-#include "app/NoteRecord.h"
 #include "note/ImageList.h"
 #include "note/MenuIcons.h"
 #include "note/NoteLayout.h"
 #include "note/NoteMenus.h"
 #include "note/clsDockingHandler.h"
+#include "store/NoteRecord.h"
 
 #include <QString>
 #include <QWidget>
@@ -56,8 +56,9 @@ public:
     // The note as the notes store keeps it.
     NoteRecord toRecord() const;
 
-    // The end of the user's logon: stores this note without asking and closes the window.
-    void closeForLogoff();
+    // The end of the user's logon: stores this note without asking (unless the caller has
+    // stored every note already) and closes the window.
+    void closeForLogoff(bool storedAlready = false);
 
     // The child controls, named as the rest of the program knows them.
     QLabel* lblCaption = nullptr;
@@ -92,6 +93,9 @@ protected:
     void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -152,6 +156,7 @@ private:
     // Closing (frmMain_close.cpp).
     void HandleCloseRequest(bool& cancel, CloseCause cause);
     bool askToSaveBeforeClose();
+    void keepClosedNote(const NoteRecord& record);
 
     quint64 m_creationIndex = 0;
     int m_lastKeyCode = 0;
@@ -162,6 +167,7 @@ private:
     NoteLayout m_layout;
     CloseCause m_closeCause = CloseCause::User;
     bool m_stored = false; // appended to the store at the end of the logon
+    bool m_storedByCaller = false;
     std::unique_ptr<clsDockingHandler> m_docking;
     qint32 m_restoreHeight = 0;
     qint32 m_restoreWidth = 0;

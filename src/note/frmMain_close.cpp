@@ -2,10 +2,10 @@
 #include "note/frmMain.h"
 
 #include "app/modMain.h"
-#include "app/modNote.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "store/modNote.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,10 +37,11 @@ void frmMain::closeEvent(QCloseEvent* e) {
         e->accept();
 }
 
-void frmMain::closeForLogoff() {
+void frmMain::closeForLogoff(bool storedAlready) {
     if (m_stored)
         return;
     m_closeCause = CloseCause::Logoff;
+    m_storedByCaller = storedAlready;
     bool cancel = false;
     HandleCloseRequest(cancel, CloseCause::Logoff);
     // When this window is already inside its own close request (its save prompt is open),
@@ -53,7 +54,8 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
     const NoteRecord record = toRecord();
     if (cause == CloseCause::Logoff) {
         modMain::AddRunValue();
-        modNote::AppendNoteToStore(record);
+        if (!m_storedByCaller)
+            modNote::AppendNoteToStore(record);
         m_stored = true;
         return;
     }
@@ -67,8 +69,19 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
     // the autostart entry must stay.
     if (m_stored || modMain::SessionEnding())
         return;
+    keepClosedNote(record);
     if (modMain::LoadedWindowCount() == 1)
         modMain::RemoveRunValue();
+}
+
+// A note the user closes is gone by design; one with words of the user's own is also added to
+// the closed-notes file, so a note closed by mistake can be opened again. The help note and
+// special notes are read-only and hold nothing of the user's.
+void frmMain::keepClosedNote(const NoteRecord& record) {
+    const QString text = record.Data.trimmed();
+    if (RTB1->isReadOnly() || text.isEmpty() || text == QLatin1String("[Note]"))
+        return;
+    modNote::KeepClosedNote(record);
 }
 
 // Asks whether to save a note whose file is out of date. False keeps the window open: on Cancel,

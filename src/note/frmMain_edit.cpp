@@ -2,8 +2,8 @@
 #include "note/frmMain.h"
 
 #include "BuildConfig.h"
-#include "app/modMain.h"
 #include "platform/RichTextBox.h"
+#include "store/FileRead.h"
 
 #include <QAction>
 #include <QLabel>
@@ -89,7 +89,7 @@ void frmMain::ClearAll() {
 void frmMain::onTextDropped(const DroppedData& data) {
     if (!data.hasFileList())
         return;
-    const std::optional<QString> text = modMain::ReadWholeFile(data.firstFile());
+    const std::optional<QString> text = FileRead::ReadWholeFile(data.firstFile());
     if (!text)
         return;
     RTB1->setText(*text);

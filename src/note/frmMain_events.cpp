@@ -1,6 +1,7 @@
 // Pointer and keyboard wiring of the note window and the notifications of its text box.
 #include "note/frmMain.h"
 
+#include "note/NoteActivity.h"
 #include "platform/RichTextBox.h"
 #include "platform/VirtualKey.h"
 
@@ -24,6 +25,7 @@ void frmMain::wireTextBox() {
 
 // A change marks the caption only once the note holds real content.
 void frmMain::onContentChanged() {
+    NoteActivity::notify();
     if (m_isDirty)
         lblCaption->setText(QStringLiteral(" Pinleaf*"));
 }

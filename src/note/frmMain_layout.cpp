@@ -1,6 +1,7 @@
 // Geometry of the note window in twips and the placing of its child controls.
 #include "note/frmMain.h"
 
+#include "note/NoteActivity.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
@@ -46,6 +47,7 @@ void frmMain::resizePixels(int w, int h) {
 
 void frmMain::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    NoteActivity::notify();
     runLayout();
 }
 
@@ -78,4 +80,19 @@ void frmMain::paintEvent(QPaintEvent* e) {
     const TwipsLine& l = m_layout.Line1;
     p.drawLine(Twips::toPixelsX(l.X1), Twips::toPixelsY(l.Y1), Twips::toPixelsX(l.X2),
                Twips::toPixelsY(l.Y2));
+}
+
+void frmMain::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    NoteActivity::notify();
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    NoteActivity::notify();
+}
+
+void frmMain::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    NoteActivity::notify();
 }

@@ -1,8 +1,8 @@
 #include "TestHome.h"
 #include "app/modMain.h"
-#include "app/modNote.h"
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
+#include "store/modNote.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "TestHome.h"
 #include "app/modMain.h"
-#include "app/modNote.h"
 #include "note/frmMain.h"
 #include "platform/Autostart.h"
 #include "platform/FileDialogBackend.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
+#include "store/modNote.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "BuildConfig.h"
 #include "TestHome.h"
-#include "app/modMain.h"
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
+#include "store/FileRead.h"
 
 #include <QAction>
 #include <QApplication>
@@ -140,9 +140,9 @@ private slots:
         QFile(big).resize(16 * 1024 * 1024 + 1);
         const QString fifo = TestHome::root() + "/fifo"; // reading it would block
         QProcess::execute("mkfifo", {fifo});
-        QCOMPARE(modMain::ReadWholeFile(ansi), std::optional<QString>(u"café € “x”"_qs));
+        QCOMPARE(FileRead::ReadWholeFile(ansi), std::optional<QString>(u"café € “x”"_qs));
         for (const QString& p : {big, fifo, TestHome::root(), big + "-gone", QString("/dev/zero")})
-            QVERIFY2(!modMain::ReadWholeFile(p), qPrintable(p));
+            QVERIFY2(!FileRead::ReadWholeFile(p), qPrintable(p));
 
         frmMain w; // a fresh note: the drop leaves its caption unmarked
         w.show();

@@ -2,12 +2,12 @@
 // $XDG_CONFIG_HOME/autostart/pinleaf.desktop.
 #include "platform/Autostart.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace Autostart {
@@ -21,17 +21,8 @@ bool set(const QString& executable) {
     const QString path = location();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = DesktopEntry::autostartEntry(executable).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(path, DesktopEntry::autostartEntry(executable).toUtf8(),
+                             AtomicFile::Access::Shared);
 }
 
 bool remove() {

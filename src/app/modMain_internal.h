@@ -1,0 +1,22 @@
+#pragma once
+// Shared by the modMain_*.cpp files only.
+#include "store/NoteRecord.h"
+
+#include <QList>
+#include <QString>
+
+class frmMain;
+class RunningCopy;
+
+namespace modMain {
+
+// Visible note windows in the order they were created.
+QList<frmMain*> OpenNoteWindows();
+
+// The notes start-up has read but not yet given a window, in order.
+QList<NoteRecord>& WaitingNotes();
+
+// Starts this run's running copy once; null when the notes folder cannot hold it.
+RunningCopy* StartRunningCopy(QString* error);
+
+} // namespace modMain

@@ -1,0 +1,79 @@
+// This run's notes as a whole: the running copy that mirrors them, the notes that start-up has
+// yet to open, and the record of every open note in creation order.
+#include "app/modMain.h"
+#include "app/modMain_internal.h"
+
+#include "note/NoteActivity.h"
+#include "note/frmMain.h"
+#include "store/RunningCopy.h"
+#include "store/modNote.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace {
+// Lives until the process ends: a lost display ends the process from inside the event loop,
+// and the last change is written from the exit handler.
+RunningCopy* g_copy = nullptr;
+QList<NoteRecord> g_waiting;
+} // namespace
+
+namespace modMain {
+
+QList<frmMain*> OpenNoteWindows() {
+    QList<frmMain*> notes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* note = qobject_cast<frmMain*>(w); note && note->isVisible())
+            notes.append(note);
+    }
+    std::sort(notes.begin(), notes.end(), [](const frmMain* a, const frmMain* b) {
+        return a->creationIndex() < b->creationIndex();
+    });
+    return notes;
+}
+
+QList<NoteRecord> OpenNoteRecords() {
+    QList<NoteRecord> records;
+    const QList<frmMain*> notes = OpenNoteWindows();
+    records.reserve(notes.size() + g_waiting.size());
+    for (const frmMain* note : notes)
+        records << note->toRecord();
+    return records + g_waiting;
+}
+
+QList<NoteRecord>& WaitingNotes() {
+    return g_waiting;
+}
+
+RunningCopy* TheRunningCopy() {
+    return g_copy;
+}
+
+RunningCopy* StartRunningCopy(QString* error) {
+    if (g_copy)
+        return g_copy;
+    auto* copy = new RunningCopy(modNote::StoreFolder());
+    if (!copy->start(error)) {
+        delete copy;
+        return nullptr;
+    }
+    copy->setSource(&OpenNoteRecords);
+    QObject::connect(NoteActivity::instance(), &NoteActivity::changed, copy,
+                     &RunningCopy::schedule);
+    g_copy = copy;
+    return g_copy;
+}
+
+void EndOfRun() {
+    if (g_copy && !SessionEnding())
+        g_copy->discard();
+}
+
+void WritePendingChanges() {
+    // At the end of a logon the windows close after the copy was written for the last time.
+    if (g_copy && g_copy->isScheduled() && !SessionEnding())
+        g_copy->writeNow();
+}
+
+} // namespace modMain

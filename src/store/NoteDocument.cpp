@@ -1,0 +1,295 @@
+#include "store/NoteDocument.h"
+
+#include "platform/CrLfText.h"
+#include "store/FileRead.h"
+#include "store/modNote.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <pugixml.hpp>
+
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <limits>
+#include <string>
+
+namespace {
+
+// Comments and processing instructions stay in the tree, so one standing among the notes makes
+// the document incomplete. Whitespace-only text between elements is dropped, but kept when it is
+// all an element holds, so a note of nothing but spaces or line breaks reads back as it was.
+constexpr unsigned ReadFlags =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata_single;
+
+// Everything in a document that is appended to stays as it was written (comments, whitespace,
+// line ends), so the notes already there come back out unchanged apart from entity spelling.
+constexpr unsigned AppendFlags =
+    (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
+
+const char* const ElementNames[] = {"DATA", "TIMEDATE", "COLOR", "HEIGHT", "WIDTH", "LEFT", "TOP"};
+
+// The bytes handed to the parser and the encoding to parse them in.
+struct Prepared {
+    QByteArray bytes;
+    pugi::xml_encoding encoding = pugi::encoding_auto;
+    bool transcoded = false; // single-byte text turned into UTF-8 here
+};
+
+bool startsWithWideText(const QByteArray& b) {
+    // Byte-order marks of UTF-16 and UTF-32, or '<' as a wide character without one.
+    return b.startsWith("\xFE\xFF") || b.startsWith("\xFF\xFE") ||
+           b.startsWith(QByteArray("\0\0\xFE\xFF", 4)) || b.startsWith(QByteArray("\0<", 2)) ||
+           b.startsWith(QByteArray("<\0", 2));
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8);
+    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// The encoding named in the XML declaration, lower case; empty when none is declared.
+QString declaredEncoding(const QByteArray& bytes) {
+    static const QRegularExpression declaration(
+        QStringLiteral(R"(^\s*<\?xml\b[^>]*?\bencoding\s*=\s*["']([^"']*)["'])"));
+    const QRegularExpressionMatch m = declaration.match(QString::fromLatin1(bytes.left(512)));
+    return m.hasMatch() ? m.captured(1).trimmed().toLower() : QString();
+}
+
+Prepared prepare(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || startsWithWideText(bytes))
+        return {bytes, pugi::encoding_auto, false};
+    const QString declared = declaredEncoding(bytes);
+    const auto utf8Of = [](const QString& text) {
+        return Prepared{text.toUtf8(), pugi::encoding_utf8, true};
+    };
+    if (declared == u"iso-8859-1" || declared == u"latin1" || declared == u"latin-1" ||
+        declared == u"l1" || declared == u"iso8859-1")
+        return utf8Of(QString::fromLatin1(bytes));
+    if (declared == u"utf-8" || declared == u"utf8" || (declared.isEmpty() && isUtf8(bytes)))
+        return {bytes, pugi::encoding_utf8, false};
+    // Windows-1252, plain ASCII, no declaration with bytes that are not UTF-8, and encodings
+    // that no reader here knows: the code page of the files Windows programs write.
+    if (isUtf8(bytes))
+        return {bytes, pugi::encoding_utf8, false};
+    return utf8Of(FileRead::fromCp1252(bytes));
+}
+
+pugi::xml_node childElement(pugi::xml_node parent, const char* name) {
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element && std::strcmp(child.name(), name) == 0)
+            return child;
+    }
+    return {};
+}
+
+// All text inside an element, at any depth, entities already decoded by the parser.
+struct TextCollector : pugi::xml_tree_walker {
+    std::string text;
+    bool for_each(pugi::xml_node& node) override {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            text += node.value();
+        return true;
+    }
+};
+
+QString textContent(pugi::xml_node element) {
+    TextCollector collector;
+    element.traverse(collector);
+    return QString::fromStdString(collector.text);
+}
+
+// A geometry number in any decimal spelling ("2865", " 300 ", "+5", "2865.0", "1e3"), rounded to
+// whole twips with halves to even and kept inside the 32-bit range. False for anything else.
+bool toTwips(const QString& text, qint32& out) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return false;
+    constexpr double lo = std::numeric_limits<qint32>::min();
+    constexpr double hi = std::numeric_limits<qint32>::max();
+    out = qint32(std::clamp(std::nearbyint(value), lo, hi));
+    return true;
+}
+
+// One note, or nothing when an element is missing or a number does not read.
+std::optional<NoteRecord> readNote(pugi::xml_node note, const QString& path) {
+    if (note.type() != pugi::node_element)
+        return std::nullopt;
+    QString texts[std::size(ElementNames)];
+    for (size_t i = 0; i < std::size(ElementNames); ++i) {
+        const pugi::xml_node element = childElement(note, ElementNames[i]);
+        if (!element)
+            return std::nullopt;
+        texts[i] = textContent(element);
+    }
+    NoteRecord record;
+    // The parser turns every line break into LF; records carry CR LF.
+    record.Data = CrLfText::toCrLf(CrLfText::toDocText(texts[0]));
+    record.TimeDate = texts[1];
+    record.Color = texts[2];
+    if (!toTwips(texts[3], record.Height) || !toTwips(texts[4], record.Width) ||
+        !toTwips(texts[5], record.Left) || !toTwips(texts[6], record.Top))
+        return std::nullopt;
+    record.SourcePath = path;
+    return record;
+}
+
+struct ByteWriter : pugi::xml_writer {
+    QByteArray bytes;
+    void write(const void* data, size_t size) override {
+        bytes.append(static_cast<const char*>(data), qsizetype(size));
+    }
+};
+
+// Appends CR LF, an element `name` holding `text`, and CR LF to `parent`. The writer escapes
+// markup; characters XML cannot carry are dropped here, as in the text form.
+void addTextElement(pugi::xml_node parent, const char* name, const QString& text) {
+    parent.append_child(pugi::node_pcdata).set_value("\r\n");
+    parent.append_child(name).text().set(NoteDocument::XmlSafe(text).toStdString().c_str());
+    parent.append_child(pugi::node_pcdata).set_value("\r\n");
+}
+
+void appendNote(pugi::xml_node root, const NoteRecord& record) {
+    root.append_child(pugi::node_pcdata).set_value("\r\n");
+    pugi::xml_node note = root.append_child("NOTE");
+    addTextElement(note, "DATA", record.Data);
+    addTextElement(note, "TIMEDATE", record.TimeDate);
+    addTextElement(note, "COLOR", record.Color);
+    addTextElement(note, "HEIGHT", QString::number(record.Height));
+    addTextElement(note, "WIDTH", QString::number(record.Width));
+    addTextElement(note, "LEFT", QString::number(record.Left));
+    addTextElement(note, "TOP", QString::number(record.Top));
+    root.append_child(pugi::node_pcdata).set_value("\r\n");
+}
+
+bool isWide(pugi::xml_encoding e) {
+    return e != pugi::encoding_utf8 && e != pugi::encoding_latin1 && e != pugi::encoding_auto;
+}
+
+// The document with each top-level node on a line of its own, as in the text form: in UTF-8,
+// or in the wide encoding it was read in, which holds every character too.
+QByteArray serialise(pugi::xml_document& document, pugi::xml_encoding encoding, bool bom) {
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_pcdata)
+            node = document.insert_child_after(pugi::node_pcdata, node);
+        node.set_value("\r\n");
+    }
+    ByteWriter out;
+    unsigned format = pugi::format_raw | pugi::format_no_declaration;
+    if (bom)
+        format |= pugi::format_write_bom;
+    document.save(out, "", format, isWide(encoding) ? encoding : pugi::encoding_utf8);
+    return out.bytes;
+}
+
+bool startsWithByteOrderMark(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFE\xFF") ||
+           bytes.startsWith("\xFF\xFE");
+}
+
+} // namespace
+
+namespace NoteDocument {
+
+QString XmlSafe(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out.append(c);
+            out.append(text.at(++i));
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u < 0xD800) ||
+            (u >= 0xE000 && u <= 0xFFFD))
+            out.append(c);
+    }
+    return out;
+}
+
+Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
+    Parsed result;
+    const Prepared in = prepare(bytes);
+    pugi::xml_document document;
+    if (!document.load_buffer(in.bytes.constData(), size_t(in.bytes.size()), ReadFlags,
+                              in.encoding))
+        return result;
+    const pugi::xml_node root = document.document_element();
+    if (!root)
+        return result;
+    result.wellFormed = true;
+    result.complete = true;
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+        // Blanks that are all the root holds are no note and no fault.
+        if (child.type() == pugi::node_pcdata && !child.next_sibling() &&
+            child == root.first_child() && QByteArray(child.value()).trimmed().isEmpty())
+            break;
+        if (std::optional<NoteRecord> note = readNote(child, sourcePath))
+            result.notes << *note;
+        else
+            result.complete = false;
+    }
+    return result;
+}
+
+QByteArray textForm(const NoteRecord& record) {
+    // Colour and date are escaped like the text, and characters XML cannot carry are dropped
+    // from all three, so every document written here reads back.
+    const auto text = [](const QString& s) { return modNote::EscapeXml(XmlSafe(s)); };
+    const auto number = [](qint32 n) { return QString::number(n); };
+    const QString crlf = QStringLiteral("\r\n");
+    QString s;
+    s += QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + crlf;
+    s += QStringLiteral("<NOTES>") + crlf;
+    s += QStringLiteral("<NOTE>") + crlf;
+    s += QStringLiteral("<COLOR>") + text(record.Color) + QStringLiteral("</COLOR>") + crlf;
+    s += QStringLiteral("<DATA>") + text(record.Data) + QStringLiteral("</DATA>") + crlf;
+    s +=
+        QStringLiteral("<TIMEDATE>") + text(record.TimeDate) + QStringLiteral("</TIMEDATE>") + crlf;
+    s += QStringLiteral("<HEIGHT>") + number(record.Height) + QStringLiteral("</HEIGHT>") + crlf;
+    s += QStringLiteral("<WIDTH>") + number(record.Width) + QStringLiteral("</WIDTH>") + crlf;
+    s += QStringLiteral("<LEFT>") + number(record.Left) + QStringLiteral("</LEFT>") + crlf;
+    s += QStringLiteral("<TOP>") + number(record.Top) + QStringLiteral("</TOP>") + crlf;
+    s += QStringLiteral("</NOTE>") + crlf;
+    s += QStringLiteral("</NOTES>") + crlf;
+    return s.toUtf8();
+}
+
+std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRecord>& records) {
+    // The reader and the appender agree: a document that does not read whole is never added to,
+    // or every note appended later would vanish with it.
+    if (!parse(existing).complete)
+        return std::nullopt;
+    const Prepared in = prepare(existing);
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer(
+        in.bytes.constData(), size_t(in.bytes.size()), AppendFlags, in.encoding);
+    if (!parsed || !document.document_element())
+        return std::nullopt;
+    if (in.transcoded) {
+        const pugi::xml_node declaration = document.first_child();
+        if (declaration.type() == pugi::node_declaration && declaration.attribute("encoding"))
+            declaration.attribute("encoding").set_value("UTF-8");
+    }
+    const pugi::xml_node root = document.document_element();
+    for (const NoteRecord& record : records)
+        appendNote(root, record);
+    return serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+}
+
+QByteArray storeForm(const QList<NoteRecord>& records) {
+    if (records.isEmpty())
+        return QByteArrayLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n"
+                                 "</NOTES>\r\n");
+    const QByteArray first = textForm(records.first());
+    if (records.size() == 1)
+        return first;
+    return append(first, records.mid(1)).value_or(first);
+}
+
+} // namespace NoteDocument

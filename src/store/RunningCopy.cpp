@@ -1,0 +1,193 @@
+#include "store/RunningCopy.h"
+
+#include "platform/AtomicFile.h"
+#include "store/NoteDocument.h"
+#include "store/modNote.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+namespace {
+
+const QString Prefix = QStringLiteral("running-");
+const QString CopySuffix = QStringLiteral(".dat");
+const QString LockSuffix = QStringLiteral(".lock");
+
+// The part of a running copy's or lock's file name that names its run.
+QString runOf(const QString& fileName) {
+    for (const QString& suffix : {CopySuffix, LockSuffix}) {
+        if (fileName.startsWith(Prefix) && fileName.endsWith(suffix))
+            return fileName.mid(Prefix.size(), fileName.size() - Prefix.size() - suffix.size());
+    }
+    return QString();
+}
+
+} // namespace
+
+RunningCopy::RunningCopy(const QString& folder, QObject* parent)
+    : QObject(parent), m_folder(folder) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(CoalesceMs);
+    connect(&m_timer, &QTimer::timeout, this, &RunningCopy::writeInBackground);
+}
+
+RunningCopy::~RunningCopy() {
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        m_quit = true;
+    }
+    m_wake.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+bool RunningCopy::start(QString* error) {
+    if (!AtomicFile::makePrivateFolder(m_folder, error))
+        return false;
+    // The process id keeps names apart between living runs; the random part keeps a new run from
+    // taking the name of a dead one whose id came round again.
+    const QString run = QString::number(QCoreApplication::applicationPid()) + u'-' +
+                        QString::number(QRandomGenerator::global()->generate(), 16);
+    auto lock = std::make_unique<QLockFile>(m_folder + u'/' + Prefix + run + LockSuffix);
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (error)
+            *error = QStringLiteral("The running copy's lock cannot be taken.");
+        return false;
+    }
+    m_lock = std::move(lock);
+    m_path = m_folder + u'/' + Prefix + run + CopySuffix;
+    m_worker = std::thread([this] { workerLoop(); });
+    return true;
+}
+
+void RunningCopy::schedule() {
+    if (m_lock && !m_frozen)
+        m_timer.start();
+}
+
+void RunningCopy::freeze() {
+    m_frozen = true;
+    m_timer.stop();
+}
+
+void RunningCopy::writeInBackground() {
+    if (!m_lock || !m_source || m_frozen)
+        return;
+    QByteArray bytes = NoteDocument::storeForm(m_source());
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        m_next = std::move(bytes);
+        m_nextGeneration = ++m_generation;
+    }
+    m_wake.notify_one();
+}
+
+bool RunningCopy::writeNow(QString* error) {
+    m_timer.stop();
+    if (!m_lock || !m_source || m_frozen)
+        return false;
+    const QByteArray bytes = NoteDocument::storeForm(m_source());
+    quint64 generation = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        // Whatever waits for the worker is older than this.
+        m_next.clear();
+        m_nextGeneration = 0;
+        generation = ++m_generation;
+    }
+    return writeBytes(bytes, generation, error);
+}
+
+bool RunningCopy::writeBytes(const QByteArray& bytes, quint64 generation, QString* error) {
+    std::lock_guard<std::mutex> guard(m_writeMutex);
+    if (generation <= m_written)
+        return true;
+    if (!AtomicFile::write(m_path, bytes, AtomicFile::Access::Private, error))
+        return false;
+    m_written = generation;
+    return true;
+}
+
+void RunningCopy::workerLoop() {
+    for (;;) {
+        QByteArray bytes;
+        quint64 generation = 0;
+        {
+            std::unique_lock<std::mutex> guard(m_mutex);
+            m_wake.wait(guard, [this] { return m_quit || m_nextGeneration != 0; });
+            if (m_quit)
+                return;
+            bytes = std::move(m_next);
+            generation = m_nextGeneration;
+            m_next.clear();
+            m_nextGeneration = 0;
+        }
+        // A failed write leaves the last good copy; the next change tries again.
+        writeBytes(bytes, generation, nullptr);
+        std::lock_guard<std::mutex> guard(m_mutex);
+        ++m_writesDone;
+    }
+}
+
+int RunningCopy::writesDone() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_writesDone;
+}
+
+void RunningCopy::discard() {
+    m_timer.stop();
+    if (!m_lock)
+        return;
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        m_quit = true;
+    }
+    m_wake.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
+    QFile::remove(m_path);
+    m_lock->unlock();
+    m_lock.reset();
+}
+
+QList<NoteRecord> RunningCopy::adoptOrphans() {
+    QStringList runs;
+    const QStringList names =
+        QDir(m_folder).entryList({Prefix + u'*' + CopySuffix, Prefix + u'*' + LockSuffix},
+                                 QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        const QString run = runOf(name);
+        if (!run.isEmpty() && !runs.contains(run) &&
+            m_folder + u'/' + Prefix + run + CopySuffix != m_path)
+            runs << run;
+    }
+    QList<NoteRecord> notes;
+    for (const QString& run : runs) {
+        auto lock = std::make_unique<QLockFile>(m_folder + u'/' + Prefix + run + LockSuffix);
+        lock->setStaleLockTime(0);
+        // Held: its run is alive (or another start is adopting it right now).
+        if (!lock->tryLock(0))
+            continue;
+        const QString copy = m_folder + u'/' + Prefix + run + CopySuffix;
+        if (QFile::exists(copy)) {
+            const NoteDocument::Parsed parsed = modNote::ReadDocument(copy);
+            notes += parsed.notes;
+            // A copy that does not read whole is kept aside for the user, never deleted.
+            if (!parsed.complete)
+                QFile::rename(copy, copy + QStringLiteral(".unreadable"));
+        }
+        m_orphans.push_back({copy, std::move(lock)});
+    }
+    return notes;
+}
+
+void RunningCopy::releaseOrphans() {
+    for (Orphan& orphan : m_orphans) {
+        QFile::remove(orphan.copy);
+        orphan.lock->unlock();
+    }
+    m_orphans.clear();
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "store/NoteDocument.h"
+#include "store/NoteRecord.h"
+
+#include <QList>
+#include <QString>
+
+// The notes store and note files: one small XML document format for both.
+namespace modNote {
+
+// Replaces & " ' < > by their entities, ampersand first.
+QString EscapeXml(const QString& text);
+
+// Writes `record` as a new one-note document. An empty `path` asks the user with the save
+// dialog. A given path must name an existing file; it is replaced atomically. Returns the full
+// path written, or "none" when nothing was written.
+QString SaveNoteFile(const NoteRecord& record, const QString& path);
+
+// Adds `record` to the notes store, creating the store when there is none.
+void AppendNoteToStore(const NoteRecord& record);
+
+// Adds every record, in order, to the notes store in one write under the store's lock: the same
+// bytes as one AppendNoteToStore per record. A store that does not read whole is first set
+// aside as "pinleaf.dat.unreadable-<time>" and a new store takes the notes. True when the store
+// holds them all; otherwise the store is as it was and `error` says why.
+bool AppendNotesToStore(const QList<NoteRecord>& records, QString* error = nullptr);
+
+// Reads every note of the store (fromStore), of the document at `path`, or, with an empty path,
+// of the file the user picks in the open dialog. Empty on any failure, a cancelled dialog, or a
+// document that does not read whole.
+QList<NoteRecord> ReadNotes(bool fromStore, const QString& path);
+
+// The document at `path` as far as it reads (regular files of at most
+// FileRead::MaxNoteFileBytes only); `error` says why nothing could be read.
+NoteDocument::Parsed ReadDocument(const QString& path, QString* error = nullptr);
+
+// What start-up found in the store.
+struct StoreClaim {
+    QList<NoteRecord> notes;
+    // The store exists but does not read whole; it stays where it was, byte for byte, and
+    // `notes` holds the notes of it that are complete.
+    bool unreadable = false;
+};
+
+// Takes the notes of the store for this run. Under the store's lock the store is read and, when
+// it reads whole, renamed to `claimedPath` (this run's running copy), so a note that another copy
+// appends meanwhile is never lost and two copies starting together never both take it. A store
+// that cannot be read stays where it is.
+StoreClaim ClaimStore(const QString& claimedPath);
+
+// Adds a note the user closed to the closed-notes file beside the store, a note file that keeps
+// the most recent MaxClosedNotes; "&Open" reads it like any other. Failures are silent: the
+// user asked for the note to go.
+inline constexpr int MaxClosedNotes = 100;
+void KeepClosedNote(const NoteRecord& record);
+QString ClosedNotesPath();
+
+// Full path of the notes store in the per-user data folder, and that folder.
+QString StorePath();
+QString StoreFolder();
+
+} // namespace modNote
