@@ -3,8 +3,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
     modMain::ChoosePlatform();
     // The lower-case name becomes the window class that desktops match windows by.
@@ -21,9 +19,10 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // A lost display ends the process from inside the event loop (Qt calls exit()): the last
-    // change still goes to the running copy.
-    std::atexit([] { modMain::WritePendingChanges(); });
+    // A lost display ends the process from inside the event loop: the last change still goes to
+    // the running copy first.
+    QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
+                     Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
     const int status = app.exec();
     modMain::EndOfRun();

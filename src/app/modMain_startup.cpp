@@ -126,7 +126,7 @@ void Main(const QString& commandLine) {
         // run's copy holds them.
         const QList<NoteRecord> orphans = copy->adoptOrphans();
         waiting += orphans;
-        if (!waiting.isEmpty() && copy->writeNow())
+        if (copy->hasOrphans() && copy->writeNow())
             copy->releaseOrphans();
     }
     if (!opened && waiting.isEmpty())

@@ -14,6 +14,11 @@ public:
 
 signals:
     void ending();
+    // The display went away under the program (the X server ended first), which the toolkit
+    // answers by ending the process at once. Emitted on the user-interface thread just before
+    // that, while everything is still in place: connect directly and do only what must be
+    // saved.
+    void displayLost();
 
 private:
     explicit SessionEnd(QObject* parent);

@@ -4,7 +4,6 @@
 #include "store/FileRead.h"
 #include "store/modNote.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <pugixml.hpp>
@@ -27,6 +26,8 @@ constexpr unsigned ReadFlags =
 // line ends), so the notes already there come back out unchanged apart from entity spelling.
 constexpr unsigned AppendFlags =
     (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
+
+const char* const AbsorbedTarget = "pinleaf-absorbed";
 
 const char* const ElementNames[] = {"DATA", "TIMEDATE", "COLOR", "HEIGHT", "WIDTH", "LEFT", "TOP"};
 
@@ -52,10 +53,25 @@ bool isUtf8(const QByteArray& bytes) {
 
 // The encoding named in the XML declaration, lower case; empty when none is declared.
 QString declaredEncoding(const QByteArray& bytes) {
-    static const QRegularExpression declaration(
-        QStringLiteral(R"(^\s*<\?xml\b[^>]*?\bencoding\s*=\s*["']([^"']*)["'])"));
-    const QRegularExpressionMatch m = declaration.match(QString::fromLatin1(bytes.left(512)));
-    return m.hasMatch() ? m.captured(1).trimmed().toLower() : QString();
+    const QByteArray head = bytes.left(512);
+    qsizetype start = 0;
+    while (start < head.size() && std::strchr(" \t\r\n", head[start]))
+        ++start;
+    if (!head.mid(start).startsWith("<?xml"))
+        return QString();
+    const QByteArray declaration = head.mid(start, head.indexOf("?>", start) - start);
+    const qsizetype key = declaration.indexOf("encoding");
+    if (key < 0)
+        return QString();
+    qsizetype i = key + 8;
+    while (i < declaration.size() && (declaration[i] == ' ' || declaration[i] == '='))
+        ++i;
+    if (i >= declaration.size() || (declaration[i] != '"' && declaration[i] != '\''))
+        return QString();
+    const qsizetype end = declaration.indexOf(declaration[i], i + 1);
+    if (end < 0)
+        return QString();
+    return QString::fromLatin1(declaration.mid(i + 1, end - i - 1)).trimmed().toLower();
 }
 
 Prepared prepare(const QByteArray& bytes) {
@@ -194,6 +210,9 @@ bool startsWithByteOrderMark(const QByteArray& bytes) {
 
 namespace NoteDocument {
 
+std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
+                                          const QList<NoteRecord>& records);
+
 QString XmlSafe(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -223,6 +242,10 @@ Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     if (!root)
         return result;
     result.wellFormed = true;
+    for (pugi::xml_node node = document.first_child(); node != root; node = node.next_sibling()) {
+        if (node.type() == pugi::node_pi && std::strcmp(node.name(), AbsorbedTarget) == 0)
+            result.absorbed += QString::fromUtf8(node.value()).split(u' ', Qt::SkipEmptyParts);
+    }
     result.complete = true;
     for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
         // Blanks that are all the root holds are no note and no fault.
@@ -265,6 +288,12 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
     // or every note appended later would vanish with it.
     if (!parse(existing).complete)
         return std::nullopt;
+    return appendUnchecked(existing, records);
+}
+
+// append() without the check, for documents written here.
+std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
+                                          const QList<NoteRecord>& records) {
     const Prepared in = prepare(existing);
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer(
@@ -282,14 +311,28 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
     return serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
 }
 
-QByteArray storeForm(const QList<NoteRecord>& records) {
+QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorbed) {
+    QByteArray bytes;
     if (records.isEmpty())
-        return QByteArrayLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n"
-                                 "</NOTES>\r\n");
-    const QByteArray first = textForm(records.first());
-    if (records.size() == 1)
-        return first;
-    return append(first, records.mid(1)).value_or(first);
+        bytes = QByteArrayLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n"
+                                  "</NOTES>\r\n");
+    else if (records.size() == 1)
+        bytes = textForm(records.first());
+    else
+        bytes = appendUnchecked(textForm(records.first()), records.mid(1)).value_or(QByteArray());
+    if (!absorbed.isEmpty()) {
+        // File names of ours hold no "?>"; anything else is left out rather than let it end the
+        // instruction early.
+        QStringList names;
+        for (const QString& name : absorbed) {
+            if (!name.contains(QLatin1String("?>")) && !name.contains(u' ') && !name.isEmpty())
+                names << name;
+        }
+        const qsizetype afterDeclaration = bytes.indexOf("\r\n") + 2;
+        bytes.insert(afterDeclaration, "<?" + QByteArray(AbsorbedTarget) + ' ' +
+                                           names.join(u' ').toUtf8() + "?>\r\n");
+    }
+    return bytes;
 }
 
 } // namespace NoteDocument

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,6 +21,8 @@ struct Parsed {
     // Well-formed, and every child of the root is a complete note: the document reads whole
     // and may be appended to.
     bool complete = false;
+    // The running copies whose notes this copy took over (see storeForm).
+    QStringList absorbed;
 };
 
 // Reads a document. A note lacking one of its seven elements, or with a geometry text that is
@@ -39,8 +42,10 @@ QByteArray textForm(const NoteRecord& record);
 std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRecord>& records);
 
 // A whole store of `records`: byte for byte what one append per note to no store gives. An empty
-// list gives a document with an empty root.
-QByteArray storeForm(const QList<NoteRecord>& records);
+// list gives a document with an empty root. A running copy that took over the notes of other
+// copies names those files in a processing instruction before the root, so that whoever finds
+// both knows their notes are in this one; every reader of the store passes over it.
+QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorbed = {});
 
 // `text` without the characters XML 1.0 forbids in text: controls other than tab, LF and CR,
 // lone surrogates, U+FFFE and U+FFFF.

@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
+#include <QSet>
 
 namespace {
 
@@ -76,10 +79,11 @@ void RunningCopy::freeze() {
 void RunningCopy::writeInBackground() {
     if (!m_lock || !m_source || m_frozen)
         return;
-    QByteArray bytes = NoteDocument::storeForm(m_source());
+    QList<NoteRecord> records = m_source();
     {
         std::lock_guard<std::mutex> guard(m_mutex);
-        m_next = std::move(bytes);
+        m_next = std::move(records);
+        m_nextAbsorbed = m_absorbed;
         m_nextGeneration = ++m_generation;
     }
     m_wake.notify_one();
@@ -89,7 +93,7 @@ bool RunningCopy::writeNow(QString* error) {
     m_timer.stop();
     if (!m_lock || !m_source || m_frozen)
         return false;
-    const QByteArray bytes = NoteDocument::storeForm(m_source());
+    const QList<NoteRecord> records = m_source();
     quint64 generation = 0;
     {
         std::lock_guard<std::mutex> guard(m_mutex);
@@ -98,10 +102,12 @@ bool RunningCopy::writeNow(QString* error) {
         m_nextGeneration = 0;
         generation = ++m_generation;
     }
-    return writeBytes(bytes, generation, error);
+    return writeRecords(records, m_absorbed, generation, error);
 }
 
-bool RunningCopy::writeBytes(const QByteArray& bytes, quint64 generation, QString* error) {
+bool RunningCopy::writeRecords(const QList<NoteRecord>& records, const QStringList& absorbed,
+                               quint64 generation, QString* error) {
+    const QByteArray bytes = NoteDocument::storeForm(records, absorbed);
     std::lock_guard<std::mutex> guard(m_writeMutex);
     if (generation <= m_written)
         return true;
@@ -113,20 +119,22 @@ bool RunningCopy::writeBytes(const QByteArray& bytes, quint64 generation, QStrin
 
 void RunningCopy::workerLoop() {
     for (;;) {
-        QByteArray bytes;
+        QList<NoteRecord> records;
+        QStringList absorbed;
         quint64 generation = 0;
         {
             std::unique_lock<std::mutex> guard(m_mutex);
             m_wake.wait(guard, [this] { return m_quit || m_nextGeneration != 0; });
             if (m_quit)
                 return;
-            bytes = std::move(m_next);
+            records = std::move(m_next);
+            absorbed = std::move(m_nextAbsorbed);
             generation = m_nextGeneration;
             m_next.clear();
             m_nextGeneration = 0;
         }
         // A failed write leaves the last good copy; the next change tries again.
-        writeBytes(bytes, generation, nullptr);
+        writeRecords(records, absorbed, generation, nullptr);
         std::lock_guard<std::mutex> guard(m_mutex);
         ++m_writesDone;
     }
@@ -154,15 +162,28 @@ void RunningCopy::discard() {
 }
 
 QList<NoteRecord> RunningCopy::adoptOrphans() {
+    const QString ownName = QFileInfo(m_path).fileName();
     QStringList runs;
     const QStringList names =
         QDir(m_folder).entryList({Prefix + u'*' + CopySuffix, Prefix + u'*' + LockSuffix},
                                  QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& name : names) {
         const QString run = runOf(name);
-        if (!run.isEmpty() && !runs.contains(run) &&
-            m_folder + u'/' + Prefix + run + CopySuffix != m_path)
+        if (!run.isEmpty() && !runs.contains(run) && Prefix + run + CopySuffix != ownName)
             runs << run;
+    }
+    // Every copy, a living run's too, names the copies whose notes it took over: a crash between
+    // writing the new copy and deleting the old ones must not open those notes twice.
+    QHash<QString, NoteDocument::Parsed> copies;
+    QSet<QString> superseded;
+    for (const QString& run : runs) {
+        const QString copy = m_folder + u'/' + Prefix + run + CopySuffix;
+        if (!QFile::exists(copy))
+            continue;
+        const NoteDocument::Parsed parsed = modNote::ReadDocument(copy);
+        for (const QString& name : parsed.absorbed)
+            superseded.insert(name);
+        copies.insert(run, parsed);
     }
     QList<NoteRecord> notes;
     for (const QString& run : runs) {
@@ -171,22 +192,31 @@ QList<NoteRecord> RunningCopy::adoptOrphans() {
         // Held: its run is alive (or another start is adopting it right now).
         if (!lock->tryLock(0))
             continue;
-        const QString copy = m_folder + u'/' + Prefix + run + CopySuffix;
-        if (QFile::exists(copy)) {
-            const NoteDocument::Parsed parsed = modNote::ReadDocument(copy);
-            notes += parsed.notes;
+        const QString name = Prefix + run + CopySuffix;
+        const auto found = copies.constFind(run);
+        Orphan orphan{m_folder + u'/' + name, std::move(lock), true};
+        if (found != copies.constEnd()) {
+            if (!superseded.contains(name))
+                notes += found->notes;
+            m_absorbed << name;
+            for (const QString& older : found->absorbed) {
+                if (!m_absorbed.contains(older))
+                    m_absorbed << older;
+            }
             // A copy that does not read whole is kept aside for the user, never deleted.
-            if (!parsed.complete)
-                QFile::rename(copy, copy + QStringLiteral(".unreadable"));
+            orphan.readable = found->complete;
         }
-        m_orphans.push_back({copy, std::move(lock)});
+        m_orphans.push_back(std::move(orphan));
     }
     return notes;
 }
 
 void RunningCopy::releaseOrphans() {
     for (Orphan& orphan : m_orphans) {
-        QFile::remove(orphan.copy);
+        if (orphan.readable)
+            QFile::remove(orphan.copy);
+        else
+            QFile::rename(orphan.copy, orphan.copy + QStringLiteral(".unreadable"));
         orphan.lock->unlock();
     }
     m_orphans.clear();

@@ -56,6 +56,7 @@ public:
     QList<NoteRecord> adoptOrphans();
     // Once this run's copy holds the adopted notes: their files and locks go.
     void releaseOrphans();
+    bool hasOrphans() const { return !m_orphans.empty(); }
 
     // Completed background writes, for tests and benchmarks.
     int writesDone() const;
@@ -64,10 +65,12 @@ private:
     struct Orphan {
         QString copy;
         std::unique_ptr<QLockFile> lock;
+        bool readable = true;
     };
     void writeInBackground();
     void workerLoop();
-    bool writeBytes(const QByteArray& bytes, quint64 generation, QString* error);
+    bool writeRecords(const QList<NoteRecord>& records, const QStringList& absorbed,
+                      quint64 generation, QString* error);
 
     QString m_folder;
     QString m_path;
@@ -75,13 +78,16 @@ private:
     Source m_source;
     QTimer m_timer;
     std::vector<Orphan> m_orphans;
+    // File names of the copies whose notes this run took over, named in every copy it writes.
+    QStringList m_absorbed;
 
-    // The background writer: the latest bytes wait in m_next; generations keep an older write
-    // from landing after a newer one.
+    // The background writer: the latest notes wait in m_next (the document is built on the
+    // writer's thread); generations keep an older write from landing after a newer one.
     mutable std::mutex m_mutex;
     std::mutex m_writeMutex;
     std::condition_variable m_wake;
-    QByteArray m_next;
+    QList<NoteRecord> m_next;
+    QStringList m_nextAbsorbed;
     quint64 m_nextGeneration = 0;
     quint64 m_generation = 0;
     quint64 m_written = 0;

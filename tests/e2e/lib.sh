@@ -28,16 +28,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Says what went wrong and what Pinleaf printed.
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$E2E_HOME/app.log" ]; then
+        echo "--- Pinleaf said:" >&2
+        tail -n 20 "$E2E_HOME/app.log" >&2
+    fi
     exit 1
 }
 
 # Starts Xvfb on a free display number (1280x1024, 24 bits, 96 dpi).
 start_display() {
     local fifo=$E2E_HOME/displayfd
+    rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     local num
     read -r -t 60 num <"$fifo" || fail "Xvfb did not start"
@@ -65,6 +71,13 @@ wait_windows() {
     fail "expected $want windows, saw ${n:-0}"
 }
 
+# Sets the array ids to the ids of Pinleaf's visible windows once there are exactly $1 (a failure
+# ends the test, which it would not inside a process substitution).
+windows() {
+    wait_windows "$1" >"$E2E_HOME/ids"
+    mapfile -t ids <"$E2E_HOME/ids"
+}
+
 # "x y width height" of a window, in pixels.
 geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
@@ -75,14 +88,19 @@ screenshot() {
     import -window root "$ARTIFACTS/$1.png"
 }
 
+# True while process $1 runs (a child that ended but was not yet waited for does not count).
+alive() {
+    ps -o stat= -p "$1" 2>/dev/null | grep -qv Z
+}
+
 # Waits for the app to end and checks its exit status.
 wait_exit() {
     local want=$1 status=0
     for _ in $(seq 1 300); do
-        kill -0 "$APP_PID" 2>/dev/null || break
+        alive "$APP_PID" || break
         sleep 0.1
     done
-    kill -0 "$APP_PID" 2>/dev/null && fail "Pinleaf did not end"
+    alive "$APP_PID" && fail "Pinleaf did not end"
     wait "$APP_PID" || status=$?
     APP_PID=
     [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
@@ -129,4 +147,56 @@ wait_gone() {
         sleep 0.1
     done
     return 1
+}
+
+NOTES_DIR=$XDG_DATA_HOME/Pinleaf
+
+# Prints the ids of the visible windows of process $1, waiting until there are exactly $2.
+wait_windows_of() {
+    local pid=$1 want=$2 ids n
+    for _ in $(seq 1 600); do
+        ids=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Pinleaf$' 2>/dev/null || true)
+        n=$(printf '%s' "$ids" | grep -c . || true)
+        if [ "$n" -eq "$want" ]; then
+            printf '%s\n' "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "expected $want windows of process $pid, saw ${n:-0}"
+}
+
+# Clicks into the text of window $1 and types $2 at the end of its text.
+type_into() {
+    local x y w h
+    read -r x y w h < <(geometry_of "$1")
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1 sleep 0.2 key ctrl+End type "$2"
+}
+
+# The texts of the notes in one document, one a line.
+data_of() {
+    grep -o '<DATA>[^<]*</DATA>' "$1" | sed 's#</\?DATA>##g'
+}
+
+# True when a written document is whole: it ends with its root's end tag and every note is closed.
+document_whole() {
+    local f=$1
+    [ "$(tail -c 10 "$f" | tr -d '\r\n')" = "</NOTES>" ] &&
+        [ "$(grep -c '<NOTE>' "$f")" -eq "$(grep -c '</NOTE>' "$f")" ]
+}
+
+# The texts of every note that a start would open now: the store and every running copy, less the
+# copies that a newer copy names as taken over. Fails when a file is not whole.
+notes_on_disk() {
+    local f superseded=""
+    for f in "$NOTES_DIR"/running-*.dat; do
+        [ -e "$f" ] || continue
+        superseded+=" $(grep -o '<?pinleaf-absorbed [^?]*' "$f" | cut -d' ' -f2- || true) "
+    done
+    for f in "$STORE" "$NOTES_DIR"/running-*.dat; do
+        [ -e "$f" ] || continue
+        document_whole "$f" || fail "$(basename "$f") is not whole: $(tail -c 80 "$f")"
+        case "$superseded" in *" $(basename "$f") "*) continue ;; esac
+        data_of "$f"
+    done
 }

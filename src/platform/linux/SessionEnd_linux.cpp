@@ -11,6 +11,21 @@
 
 namespace {
 int g_pipe[2] = {-1, -1};
+SessionEnd* g_instance = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+// Qt's X11 platform ends the process with exit() as soon as it finds the connection broken,
+// after saying so; the message is the last moment at which the notes can still be written.
+void watchMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    static bool lost = false;
+    if (!lost && message.startsWith(QLatin1String("The X11 connection broke"))) {
+        lost = true;
+        if (g_instance)
+            emit g_instance->displayLost();
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
 
 // Runs in signal context: only writes one byte for the event loop to find.
 void onSignal(int) {
@@ -26,6 +41,8 @@ SessionEnd* SessionEnd::install(QGuiApplication* app) {
     if (!instance) {
         instance = new SessionEnd(app);
         instance->setUp(app);
+        g_instance = instance;
+        g_previousHandler = qInstallMessageHandler(watchMessages);
     }
     return instance;
 }

@@ -1,0 +1,31 @@
+# Killed at any instant while a hundred notes are being opened and written, Pinleaf never leaves
+# half a file, and the next start opens every note exactly once.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+notes=()
+for i in $(seq 1 100); do
+    notes+=("green|note $i|1500|2400|$((i * 90))|$((i * 75))")
+done
+write_store "${notes[@]}"
+expected=$(seq 1 100 | sed 's/^/note /' | sort)
+
+for round in $(seq 1 50); do
+    start_app
+    # Anywhere from before the first window to well after the first copy is written.
+    sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.2f", r % 250 / 100 }')"
+    kill -KILL "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=
+    on_disk=$(notes_on_disk | sort)
+    [ "$on_disk" = "$expected" ] ||
+        fail "round $round: $(comm -3 <(echo "$on_disk") <(echo "$expected") | head -5 | tr '\n' '|')"
+done
+
+start_app
+wait_windows 100 >/dev/null
+kill -TERM "$APP_PID"
+wait_exit 0
+[ "$(data_of "$STORE" | sort)" = "$expected" ] || fail "the store after the last start"
+ls "$NOTES_DIR" | grep -q '^running-.*\.dat' && fail "copies left behind: $(ls "$NOTES_DIR")"
+echo "PASS"
