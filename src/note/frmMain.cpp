@@ -107,6 +107,9 @@ void frmMain::createControls() {
     cp.setColor(QPalette::WindowText, Qt::white);
     lblCaption->setPalette(cp);
     lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Label text that could come from a note is shown as written: rich text would load the
+    // pictures it names (a device or a FIFO would hang the note).
+    lblCaption->setTextFormat(Qt::PlainText);
     imgHelp = picture(this, NotePictures::help(), 17, QStringLiteral("Display help"));
     CloseImage = picture(this, NotePictures::close(), 17, QStringLiteral("Close note"));
     RTB1 = new RichTextBox(this);
@@ -119,6 +122,7 @@ void frmMain::createControls() {
     RTB1->setPalette(tp);
     lblDate = new QLabel(this);
     lblDate->setFont(verdana(8.25));
+    lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
     lblDate->setAttribute(Qt::WA_TranslucentBackground);
     imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));

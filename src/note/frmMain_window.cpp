@@ -4,6 +4,7 @@
 #include "app/modMain.h"
 #include "note/DateStamp.h"
 #include "note/NoteSettings.h"
+#include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
@@ -47,7 +48,7 @@ void frmMain::rollUp() {
     setWidth(TileWidth);
     QString preview = RTB1->text().left(PreviewLength);
     preview.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    imgIcon->setToolTip(preview);
+    imgIcon->setToolTip(asPlainTooltip(preview));
     mnuSystemMinimize->setEnabled(false);
 }
 

@@ -1,5 +1,6 @@
 #include "TestHome.h"
 #include "note/frmMain.h"
+#include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 
 #include <QAction>
@@ -27,7 +28,7 @@ private slots:
         QCOMPARE(w.pos(), QPoint(40, 50));
         QVERIFY(!w.mnuSystemMinimize->isEnabled());
         // The pair becomes one space; the first 35 characters are taken before that.
-        QCOMPARE(w.imgIcon->toolTip(), QString("First line second line and a lot m"));
+        QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip("First line second line and a lot m"));
 
         w.mnuSystemRestore->trigger();
         QCOMPARE(w.size(), QSize(300, 200));
@@ -47,7 +48,7 @@ private slots:
         frmMain w;
         w.RTB1->setText(QString(34, 'x') + "\r\nnext");
         w.rollUp();
-        QCOMPARE(w.imgIcon->toolTip(), QString(34, 'x') + "\r");
+        QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip(QString(34, 'x') + "\r"));
     }
 
     // A tile that never rolled up in this window (as a note stored rolled up comes back) gets
