@@ -58,6 +58,10 @@ public:
     bool isReadOnly() const { return QTextEdit::isReadOnly(); }
     void setReadOnly(bool on);
 
+    // Rich text may name pictures, style sheets and pages anywhere; the box loads none of them.
+    // A picture shows as one transparent pixel, anything else is empty.
+    QVariant loadResource(int type, const QUrl& name) override;
+
 signals:
     void contentChanged();
     // A click of the left button in the text.
@@ -68,6 +72,11 @@ signals:
     void mouseDown(int button);
     // Anything dropped onto the box. The box itself inserts nothing.
     void dataDropped(const DroppedData& data);
+    // Sent just before the user changes the text of an editable box, while it still holds the
+    // text from before: a key that types a character (Tab included), Backspace, Delete, Return
+    // or Enter, the cut shortcut, and a paste (middle-click paste too). Bare modifiers,
+    // navigation and other shortcuts send nothing, nor does anything on a read-only box.
+    void editing();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -78,6 +87,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // Pasted HTML keeps its character formatting and loses its pictures; plain text is
+    // inserted as it is.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void mergeSelectionFormat(const QTextCharFormat& format);
