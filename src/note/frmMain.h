@@ -48,10 +48,17 @@ public:
     double Height() const override;
     // Moves and sizes the window in one step, in pixels, and brings it to the top of its band.
     void placeWindow(int x, int y, int width, int height) override;
+    // Whatever a file gives, a note is at least as large as the rolled-up tile and at most as
+    // large as all screens together, and its corner stays within two desktop sizes of them.
+    // Values inside those bounds are taken exactly.
     void setLeft(double twips);
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Moves a note whose caption strip lies wholly outside every screen's work area onto the
+    // nearest one, its whole caption strip inside; a note with any of the strip on a screen
+    // stays exactly where it is.
+    void ensureReachable();
 
     // The note as the notes store keeps it.
     NoteRecord toRecord() const;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
@@ -60,6 +61,64 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         QToolTip::hideText();
         QVERIFY(!fifo.wasOpened());
+    }
+
+    // Sizes end between the rolled-up tile and all screens together, positions within a few
+    // desktop sizes of them; numbers inside the bounds are written back as they came.
+    void geometryIsBounded() {
+        QRect desktop;
+        for (const QScreen* screen : QGuiApplication::screens())
+            desktop |= screen->geometry();
+        frmMain w;
+        w.setHeight(2147483647);
+        w.setWidth(2147483647);
+        w.setTop(-2147483648.0);
+        w.setLeft(2147483647);
+        QCOMPARE(w.size(), desktop.size());
+        QVERIFY(w.x() > desktop.right() && w.x() <= desktop.right() + 3 * desktop.width());
+        QVERIFY(w.y() < desktop.top() && w.y() >= desktop.top() - 3 * desktop.height());
+        w.show();
+        QVERIFY(!w.grab().isNull());
+        w.setWidth(qQNaN());
+        w.setHeight(-1);
+        QVERIFY(w.isRolledUp());
+        QCOMPARE(w.size(), QSize(33, 28));
+
+        w.setHeight(2865);
+        w.setWidth(3345);
+        w.setTop(600);
+        w.setLeft(-1200);
+        auto r = w.toRecord();
+        QVERIFY(r.Height == 2865 && r.Width == 3345 && r.Top == 600 && r.Left == -1200);
+        w.setHeight(desktop.height() * 15);
+        w.setWidth(510);
+        r = w.toRecord();
+        QVERIFY(r.Height == desktop.height() * 15 && r.Width == 510);
+    }
+
+    // A note whose caption strip is off every screen comes back, its whole strip in the work
+    // area; one flush with an edge, or with part of its strip on the screen, stays put.
+    void notesStayReachable() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        frmMain w;
+        w.setWidth(3345);
+        w.setHeight(2865);
+        const int caption = w.lblCaption->height();
+        QVERIFY(caption > 0);
+        const QPoint bottomRight(area.right() + 1 - w.width(), area.bottom() + 1 - caption);
+        for (const QPoint stays : {area.topLeft(), bottomRight,
+                                   QPoint(area.left() + 1 - w.width(), area.top() + 1 - caption)}) {
+            w.move(stays);
+            w.ensureReachable();
+            QCOMPARE(w.pos(), stays);
+        }
+        w.setLeft(2147483647);
+        w.setTop(2147483647);
+        w.ensureReachable();
+        QCOMPARE(w.pos(), bottomRight);
+        w.move(area.left() + 30, area.top() - caption);
+        w.ensureReachable();
+        QCOMPARE(w.pos(), QPoint(area.left() + 30, area.top()));
     }
 };
 
