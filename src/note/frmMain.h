@@ -29,7 +29,8 @@ public:
     bool IsDirty() const { return m_isDirty; }
     void setIsDirty(bool dirty);
 
-    // Applies one of the six colour schemes by name (any case); other names give black.
+    // Applies one of the six colour schemes by name (any case); other names give black paper
+    // with white text, and the name is kept as given.
     void SetColor(const QString& strColor);
     QString colorSchemeName() const { return m_colorScheme; }
 

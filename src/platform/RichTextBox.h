@@ -47,6 +47,8 @@ public:
     void setSelStrikeThru(bool on);
     void setSelFontSize(double points);
     void setSelColor(quint32 bgr); // 0x00BBGGRR
+    // Takes the colour of the selection's own, so it shows in the control's text colour.
+    void clearSelColor();
 
     // The control's own font: setting the size applies it to the whole text and to what is
     // typed afterwards.
@@ -54,6 +56,8 @@ public:
     double fontSize() const;
 
     void setBackColor(quint32 bgr); // 0x00BBGGRR
+    // The colour of text that has none of its own.
+    void setForeColor(quint32 bgr); // 0x00BBGGRR
 
     bool isReadOnly() const { return QTextEdit::isReadOnly(); }
     void setReadOnly(bool on);

@@ -13,6 +13,28 @@
 
 #include <sys/resource.h>
 
+namespace {
+// How many pixels of the image pass `test`.
+template <typename Test> int pixels(const QImage& image, Test test) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            n += test(image.pixelColor(x, y)) ? 1 : 0;
+    }
+    return n;
+}
+bool light(const QColor& c) {
+    return c.lightness() > 160;
+}
+bool dark(const QColor& c) {
+    return c.lightness() < 90;
+}
+// Whiter than the yellow paper: white text or its edges.
+bool whiterThanYellow(const QColor& c) {
+    return c.blue() > 210;
+}
+} // namespace
+
 // A note made from what a hostile file or store holds: its text shows as written and loads
 // nothing, whatever it names.
 class HostileNoteTest : public QObject {
@@ -61,6 +83,36 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         QToolTip::hideText();
         QVERIFY(!fifo.wasOpened());
+    }
+
+    // A colour outside the table keeps its name and its black paper, and shows its text and date
+    // in white. A known scheme turns them black again, text typed on the black paper included.
+    void unknownColourShowsWhiteText() {
+        frmMain w;
+        w.setWidth(4500);
+        w.RTB1->setText("WWWWWW");
+        w.lblDate->setText("12/6/2026 9:15:58 AM");
+        w.SetColor("mauve");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.colorSchemeName(), QString("mauve"));
+        QCOMPARE(w.toRecord().Color, QString("mauve"));
+        // Typed at once, at the caret the colour was set at.
+        QTest::keyClicks(w.RTB1, "MMMMMM");
+        QTest::keyClick(w.RTB1, Qt::Key_Return);
+        const auto text = [&] { return w.grab(w.RTB1->geometry()).toImage(); };
+        // The date up to the sizing grip, whose picture has white in it.
+        QRect dateArea = w.lblDate->geometry();
+        dateArea.setRight(w.imgResize->x() - 1);
+        const auto date = [&] { return w.grab(dateArea).toImage(); };
+        QVERIFY(pixels(text(), light) > 20 && pixels(date(), light) > 20);
+        QVERIFY(pixels(text(), dark) > pixels(text(), light));
+
+        w.SetColor("Yellow");
+        QCOMPARE(w.colorSchemeName(), QString("Yellow"));
+        QVERIFY(pixels(text(), dark) > 20 && pixels(date(), dark) > 20);
+        QCOMPARE(pixels(text(), whiterThanYellow), 0);
+        QCOMPARE(pixels(date(), whiterThanYellow), 0);
     }
 
     // Sizes end between the rolled-up tile and all screens together, positions within a few
