@@ -10,11 +10,11 @@ namespace ScreenFit {
 // `value` held between `low` and `high`; `low` when the two cross or `value` is not a number.
 double bounded(double value, double low, double high);
 
-// Where the top-left corner of `window` goes so that the user can still take hold of it. Its
-// caption strip (its top `captionHeight` pixels, full width) that overlaps any of `areas` even
-// in part stays where it is. Otherwise the window moves onto the nearest area by the shortest
-// way that puts the whole strip inside it (or its left end, for a strip wider than the area).
-// Without areas the window stays.
+// Where the top-left corner of `window` goes so that the user can still take hold of it. A window
+// whose caption strip (its top `captionHeight` pixels, full width) overlaps any of `areas`, even
+// in part, stays where it is. Otherwise it moves onto the nearest area by the shortest way that
+// puts the whole strip inside (its left end, for a strip wider than the area). Without areas
+// the window stays.
 QPoint reachableTopLeft(const QRect& window, int captionHeight, const QList<QRect>& areas);
 
 } // namespace ScreenFit

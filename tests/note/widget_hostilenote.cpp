@@ -147,31 +147,6 @@ private slots:
         r = w.toRecord();
         QVERIFY(r.Height == desktop.height() * 15 && r.Width == 510);
     }
-
-    // A note whose caption strip is off every screen comes back, its whole strip in the work
-    // area; one flush with an edge, or with part of its strip on the screen, stays put.
-    void notesStayReachable() {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        frmMain w;
-        w.setWidth(3345);
-        w.setHeight(2865);
-        const int caption = w.lblCaption->height();
-        QVERIFY(caption > 0);
-        const QPoint bottomRight(area.right() + 1 - w.width(), area.bottom() + 1 - caption);
-        for (const QPoint stays : {area.topLeft(), bottomRight,
-                                   QPoint(area.left() + 1 - w.width(), area.top() + 1 - caption)}) {
-            w.move(stays);
-            w.ensureReachable();
-            QCOMPARE(w.pos(), stays);
-        }
-        w.setLeft(2147483647);
-        w.setTop(2147483647);
-        w.ensureReachable();
-        QCOMPARE(w.pos(), bottomRight);
-        w.move(area.left() + 30, area.top() - caption);
-        w.ensureReachable();
-        QCOMPARE(w.pos(), QPoint(area.left() + 30, area.top()));
-    }
 };
 
 PINLEAF_TEST_MAIN(HostileNoteTest)

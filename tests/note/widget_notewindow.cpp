@@ -133,6 +133,8 @@ private slots:
         QVERIFY(created && created->isVisible());
 
         created->move(area.right() - 5, area.bottom() - 5);
+        created->ensureReachable(); // a corner on the screen is enough to stay
+        QCOMPARE(created->pos(), QPoint(area.right() - 5, area.bottom() - 5));
         QPointer<frmMain> offScreen = newFrom(created);
         QVERIFY(offScreen);
         QCOMPARE(offScreen->pos(), QPoint(area.right() + 1 - offScreen->width(),
