@@ -15,4 +15,8 @@ quint32 colorValue(const QString& name) {
     return i < 0 ? 0u : Schemes[i].bgr;
 }
 
+quint32 textColorValue(const QString& name) {
+    return indexOf(name) < 0 ? 0xFFFFFFu : 0u;
+}
+
 } // namespace ColorScheme

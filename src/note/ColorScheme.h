@@ -27,4 +27,8 @@ int indexOf(const QString& name);
 // The scheme's colour; 0 (black) for a name outside the table.
 quint32 colorValue(const QString& name);
 
+// The colour of the text on the scheme's paper: black on the light schemes, white on the black
+// of a name outside the table, so that its text can still be read.
+quint32 textColorValue(const QString& name);
+
 } // namespace ColorScheme

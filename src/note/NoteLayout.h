@@ -19,6 +19,10 @@ struct TwipsLine {
 };
 
 struct NoteLayout {
+    // The rolled-up tile: the smallest a note ever is.
+    static constexpr double TileWidth = 500;
+    static constexpr double TileHeight = 425;
+
     TwipsRect imgIcon{0, 15, 480, 480};
     TwipsRect lblCaption{480, 10, 2245, 250};
     TwipsRect imgHelp{2785, 10, 255, 255};

@@ -96,9 +96,6 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
-    QPalette wp = palette();
-    wp.setColor(QPalette::WindowText, Qt::black);
-    setPalette(wp);
     imgIcon = picture(this, NotePictures::caption(), 32, QString());
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
     lblCaption->setFont(verdana(9));
@@ -108,18 +105,18 @@ void frmMain::createControls() {
     cp.setColor(QPalette::WindowText, Qt::white);
     lblCaption->setPalette(cp);
     lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Label text that could come from a note is shown as written: rich text would load the
+    // pictures it names (a device or a FIFO would hang the note).
+    lblCaption->setTextFormat(Qt::PlainText);
     imgHelp = picture(this, NotePictures::help(), 17, QStringLiteral("Display help"));
     CloseImage = picture(this, NotePictures::close(), 17, QStringLiteral("Close note"));
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
     RTB1->setAcceptRichText(true);
-    // Notes are light-coloured paper whatever the desktop theme: their text is black.
-    QPalette tp = RTB1->palette();
-    tp.setColor(QPalette::Text, Qt::black);
-    RTB1->setPalette(tp);
     lblDate = new QLabel(this);
     lblDate->setFont(verdana(8.25));
+    lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
     lblDate->setAttribute(Qt::WA_TranslucentBackground);
     imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));
@@ -177,15 +174,25 @@ void frmMain::setIsDirty(bool dirty) {
     m_isDirty = dirty;
 }
 
+// The text and the date take the scheme's text colour whatever the desktop theme. A name outside
+// the table is kept, to be written back as it came, and its black paper gets white text.
 void frmMain::SetColor(const QString& strColor) {
-    RTB1->setSelColor(0);
+    const int checked = ColorScheme::indexOf(strColor);
+    const quint32 ink = ColorScheme::textColorValue(strColor);
+    // On black paper the selection takes no colour of its own rather than white, so that what is
+    // typed there turns black with the rest once a light scheme is chosen.
+    if (checked < 0)
+        RTB1->clearSelColor();
+    else
+        RTB1->setSelColor(ink);
     const quint32 bgr = ColorScheme::colorValue(strColor);
     RTB1->setBackColor(bgr);
+    RTB1->setForeColor(ink);
     QPalette p = palette();
     p.setColor(QPalette::Window, fromBgr(bgr));
+    p.setColor(QPalette::WindowText, fromBgr(ink));
     setPalette(p);
     m_colorScheme = strColor;
-    const int checked = ColorScheme::indexOf(strColor);
     for (int i = 0; i < int(mnuSetColor.size()); ++i)
         mnuSetColor[i]->setChecked(i == checked);
     NoteActivity::notify();

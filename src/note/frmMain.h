@@ -29,7 +29,8 @@ public:
     bool IsDirty() const { return m_isDirty; }
     void setIsDirty(bool dirty);
 
-    // Applies one of the six colour schemes by name (any case); other names give black.
+    // Applies one of the six colour schemes by name (any case); other names give black paper
+    // with white text, and the name is kept as given.
     void SetColor(const QString& strColor);
     QString colorSchemeName() const { return m_colorScheme; }
 
@@ -48,10 +49,17 @@ public:
     double Height() const override;
     // Moves and sizes the window in one step, in pixels, and brings it to the top of its band.
     void placeWindow(int x, int y, int width, int height) override;
+    // Whatever a file gives, a note is at least as large as the rolled-up tile and at most as
+    // large as all screens together, and its corner stays within two desktop sizes of them.
+    // Values inside those bounds are taken exactly.
     void setLeft(double twips);
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Moves a note whose caption strip lies wholly outside every screen's work area onto the
+    // nearest one, its whole caption strip inside; a note with any of the strip on a screen
+    // stays exactly where it is.
+    void ensureReachable();
 
     // The note as the notes store keeps it.
     NoteRecord toRecord() const;

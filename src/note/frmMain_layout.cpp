@@ -2,12 +2,29 @@
 #include "note/frmMain.h"
 
 #include "note/NoteActivity.h"
+#include "note/ScreenFit.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
+
+namespace {
+// How many desktop sizes a note's corner may stand off the desktop: room for any placement a
+// user makes, and no coordinate can overflow.
+constexpr int PositionReach = 2;
+
+// Every screen together, in pixels.
+QRect virtualDesktop() {
+    QRect all;
+    for (const QScreen* screen : QGuiApplication::screens())
+        all |= screen->geometry();
+    return all;
+}
+} // namespace
 
 double frmMain::Left() const {
     return Twips::fromPixelsX(x());
@@ -23,16 +40,38 @@ double frmMain::Height() const {
 }
 
 void frmMain::setLeft(double twips) {
-    move(Twips::toPixelsX(twips), y());
+    const QRect desktop = virtualDesktop();
+    const int reach = PositionReach * desktop.width();
+    const double left = ScreenFit::bounded(twips, Twips::fromPixelsX(desktop.left() - reach),
+                                           Twips::fromPixelsX(desktop.right() + 1 + reach));
+    move(Twips::toPixelsX(left), y());
 }
 void frmMain::setTop(double twips) {
-    move(x(), Twips::toPixelsY(twips));
+    const QRect desktop = virtualDesktop();
+    const int reach = PositionReach * desktop.height();
+    const double top = ScreenFit::bounded(twips, Twips::fromPixelsY(desktop.top() - reach),
+                                          Twips::fromPixelsY(desktop.bottom() + 1 + reach));
+    move(x(), Twips::toPixelsY(top));
 }
 void frmMain::setWidth(double twips) {
-    resizePixels(Twips::toPixelsX(twips), height());
+    const double w = ScreenFit::bounded(twips, NoteLayout::TileWidth,
+                                        Twips::fromPixelsX(virtualDesktop().width()));
+    resizePixels(Twips::toPixelsX(w), height());
 }
 void frmMain::setHeight(double twips) {
-    resizePixels(width(), Twips::toPixelsY(twips));
+    const double h = ScreenFit::bounded(twips, NoteLayout::TileHeight,
+                                        Twips::fromPixelsY(virtualDesktop().height()));
+    resizePixels(width(), Twips::toPixelsY(h));
+}
+
+void frmMain::ensureReachable() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QPoint topLeft =
+        ScreenFit::reachableTopLeft(QRect(pos(), size()), lblCaption->height(), areas);
+    if (topLeft != pos())
+        move(topLeft);
 }
 
 // A hidden window gets its resize event only when shown; its layout runs at once all the same,

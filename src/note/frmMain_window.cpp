@@ -4,6 +4,7 @@
 #include "app/modMain.h"
 #include "note/DateStamp.h"
 #include "note/NoteSettings.h"
+#include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
@@ -11,8 +12,6 @@
 #include <QLabel>
 
 namespace {
-constexpr double TileWidth = 500;
-constexpr double TileHeight = 425;
 constexpr int PreviewLength = 35;
 } // namespace
 
@@ -32,22 +31,23 @@ void frmMain::newNote() {
     auto* note = new frmMain;
     note->setLeft(Left() + 200);
     note->setTop(Top() + 200);
+    note->ensureReachable();
     note->show();
 }
 
 bool frmMain::isRolledUp() const {
-    return width() == Twips::toPixelsX(TileWidth);
+    return width() == Twips::toPixelsX(NoteLayout::TileWidth);
 }
 
 // Rolls the note up to a small tile that shows its icon; the icon's tooltip previews the text.
 void frmMain::rollUp() {
     m_restoreHeight = Twips::round(Height());
     m_restoreWidth = Twips::round(Width());
-    setHeight(TileHeight);
-    setWidth(TileWidth);
+    setHeight(NoteLayout::TileHeight);
+    setWidth(NoteLayout::TileWidth);
     QString preview = RTB1->text().left(PreviewLength);
     preview.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    imgIcon->setToolTip(preview);
+    imgIcon->setToolTip(asPlainTooltip(preview));
     mnuSystemMinimize->setEnabled(false);
 }
 

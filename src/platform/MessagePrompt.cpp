@@ -26,6 +26,8 @@ Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text
         return queued().takeFirst();
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    // The question may name a note's file: it is shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

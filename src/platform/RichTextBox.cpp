@@ -65,6 +65,32 @@ int buttonCode(Qt::MouseButton button) {
     }
 }
 
+// Whether a key reaching an editable box changes its text, as Qt's own text input decides:
+// a character typed without Ctrl (AltGr arrives as Ctrl+Alt on some systems), Tab, the keys
+// that delete or break a line, and cut.
+bool editsText(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        break;
+    }
+    if (e->matches(QKeySequence::Cut))
+        return true;
+    const QString text = e->text();
+    if (text.isEmpty())
+        return false;
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    const QChar c = text.front();
+    return c.isPrint() || c == u'\t' || c.isHighSurrogate() ||
+           c.category() == QChar::Other_Format || c.category() == QChar::Other_PrivateUse;
+}
+
 // Drops are offered as copies, so that no drag source deletes what it dragged here.
 void acceptAsCopy(QDropEvent* e) {
     if (e->possibleActions() & Qt::CopyAction) {
@@ -144,6 +170,8 @@ void RichTextBox::keyPressEvent(QKeyEvent* e) {
     // The window sees the key first (it may open a menu); the key then reaches the text.
     QPointer<RichTextBox> self(this);
     emit keyDown(VirtualKey::fromQtKey(e->key()));
+    if (self && !isReadOnly() && editsText(e))
+        emit editing();
     if (self)
         QTextEdit::keyPressEvent(e);
 }

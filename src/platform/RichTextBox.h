@@ -47,6 +47,8 @@ public:
     void setSelStrikeThru(bool on);
     void setSelFontSize(double points);
     void setSelColor(quint32 bgr); // 0x00BBGGRR
+    // Takes the colour of the selection's own, so it shows in the control's text colour.
+    void clearSelColor();
 
     // The control's own font: setting the size applies it to the whole text and to what is
     // typed afterwards.
@@ -54,9 +56,15 @@ public:
     double fontSize() const;
 
     void setBackColor(quint32 bgr); // 0x00BBGGRR
+    // The colour of text that has none of its own.
+    void setForeColor(quint32 bgr); // 0x00BBGGRR
 
     bool isReadOnly() const { return QTextEdit::isReadOnly(); }
     void setReadOnly(bool on);
+
+    // Rich text may name pictures, style sheets and pages anywhere; the box loads none of them.
+    // A picture shows as one transparent pixel, anything else is empty.
+    QVariant loadResource(int type, const QUrl& name) override;
 
 signals:
     void contentChanged();
@@ -68,6 +76,11 @@ signals:
     void mouseDown(int button);
     // Anything dropped onto the box. The box itself inserts nothing.
     void dataDropped(const DroppedData& data);
+    // Sent just before the user changes the text of an editable box, while it still holds the
+    // text from before: a key that types a character (Tab included), Backspace, Delete, Return
+    // or Enter, the cut shortcut, and a paste (middle-click paste too). Bare modifiers,
+    // navigation and other shortcuts send nothing, nor does anything on a read-only box.
+    void editing();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -78,6 +91,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // Pasted HTML keeps its character formatting and loses its pictures; plain text is
+    // inserted as it is.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void mergeSelectionFormat(const QTextCharFormat& format);

@@ -50,6 +50,14 @@ void RichTextBox::setSelColor(quint32 bgr) {
     mergeSelectionFormat(f);
 }
 
+void RichTextBox::clearSelColor() {
+    // An empty brush, merged, takes the place of any colour; text drawn with it takes the pen of
+    // the control's palette.
+    QTextCharFormat f;
+    f.setForeground(QBrush());
+    mergeSelectionFormat(f);
+}
+
 void RichTextBox::setFontSize(double points) {
     if (points <= 0)
         return;
@@ -79,4 +87,10 @@ void RichTextBox::setBackColor(quint32 bgr) {
     p.setColor(QPalette::Base, fromBgr(bgr));
     setPalette(p);
     viewport()->setAutoFillBackground(true);
+}
+
+void RichTextBox::setForeColor(quint32 bgr) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, fromBgr(bgr));
+    setPalette(p);
 }

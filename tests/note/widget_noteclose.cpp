@@ -118,6 +118,7 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             QCOMPARE(box->windowTitle(), QString("Perform Save"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
             QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
                      box->button(QMessageBox::Yes));
             box->button(QMessageBox::Cancel)->click();

@@ -1,5 +1,6 @@
 #include "TestHome.h"
 #include "note/frmMain.h"
+#include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 
 #include <QAction>
@@ -27,7 +28,7 @@ private slots:
         QCOMPARE(w.pos(), QPoint(40, 50));
         QVERIFY(!w.mnuSystemMinimize->isEnabled());
         // The pair becomes one space; the first 35 characters are taken before that.
-        QCOMPARE(w.imgIcon->toolTip(), QString("First line second line and a lot m"));
+        QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip("First line second line and a lot m"));
 
         w.mnuSystemRestore->trigger();
         QCOMPARE(w.size(), QSize(300, 200));
@@ -47,7 +48,7 @@ private slots:
         frmMain w;
         w.RTB1->setText(QString(34, 'x') + "\r\nnext");
         w.rollUp();
-        QCOMPARE(w.imgIcon->toolTip(), QString(34, 'x') + "\r");
+        QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip(QString(34, 'x') + "\r"));
     }
 
     // A tile that never rolled up in this window (as a note stored rolled up comes back) gets
@@ -105,27 +106,41 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    // "&New" opens an independent default note 200 twips further, even off the work area.
+    // "&New" opens an independent default note 200 twips further. One that would land off every
+    // screen comes back onto the nearest, its caption strip inside the work area.
     void newNoteIsOffsetAndIndependent() {
-        const QRect screen = QApplication::primaryScreen()->geometry();
+        const QRect area = QApplication::primaryScreen()->availableGeometry();
+        const auto newFrom = [](frmMain* w) {
+            w->mnuNew->trigger();
+            frmMain* created = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* n = qobject_cast<frmMain*>(top); n && n != w && n->isVisible())
+                    created = n;
+            }
+            return QPointer<frmMain>(created);
+        };
         auto* w = new frmMain;
         w->SetColor("blue");
         w->RTB1->setText("mine");
-        w->move(screen.right() - 5, screen.bottom() - 5);
+        w->move(area.topLeft() + QPoint(40, 50));
         w->show();
-        w->mnuNew->trigger();
-        QPointer<frmMain> created;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* n = qobject_cast<frmMain*>(top); n && n != w && n->isVisible())
-                created = n;
-        }
+        QPointer<frmMain> created = newFrom(w);
         QVERIFY(created);
         QCOMPARE(created->pos(), w->pos() + QPoint(13, 13));
         QCOMPARE(created->colorSchemeName(), QString("yellow"));
         QCOMPARE(created->RTB1->text(), QString("[Note]"));
         delete w;
         QVERIFY(created && created->isVisible());
+
+        created->move(area.right() - 5, area.bottom() - 5);
+        created->ensureReachable(); // a corner on the screen is enough to stay
+        QCOMPARE(created->pos(), QPoint(area.right() - 5, area.bottom() - 5));
+        QPointer<frmMain> offScreen = newFrom(created);
+        QVERIFY(offScreen);
+        QCOMPARE(offScreen->pos(), QPoint(area.right() + 1 - offScreen->width(),
+                                          area.bottom() + 1 - offScreen->lblCaption->height()));
         delete created;
+        delete offScreen;
     }
 
     void keyDownsAreRemembered() {

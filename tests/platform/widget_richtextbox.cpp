@@ -1,8 +1,10 @@
 #include "platform/RichTextBox.h"
 
+#include "FifoTrap.h"
 #include "TestHome.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -182,6 +184,64 @@ private slots:
         QCOMPARE(dropped, (QList<QStringList>{{first, second}, {"none"}}));
         QCOMPARE(DroppedData(&files).firstFile(), first);
         QCOMPARE(m_box->text(), "keep");
+    }
+
+    // The window hears of each edit while the box still holds the text from before: typing,
+    // deleting, breaking a line, cutting and pasting, each once. Moving, modifiers, copying and
+    // anything on a read-only box are no edits.
+    void editingComesBeforeTheEdit() {
+        QStringList before;
+        connect(m_box, &RichTextBox::editing, this, [&] { before.append(m_box->text()); });
+        m_box->setText("");
+        QApplication::clipboard()->setText("p");
+        QTest::keyClick(m_box, Qt::Key_A);
+        for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Left, Qt::Key_End})
+            QTest::keyClick(m_box, key);
+        QTest::keyClick(m_box, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(m_box, Qt::Key_Tab);
+        QTest::keyClick(m_box, Qt::Key_Backspace);
+        QTest::keyClick(m_box, Qt::Key_Return);
+        QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(m_box, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(m_box, Qt::Key_Delete);
+        QTest::keyClick(m_box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(before, (QStringList{"", "a", "a\t", "a", "a\r\n", "a\r\np", "\r\np"}));
+        QCOMPARE(m_box->text(), "");
+
+        m_box->setText("fixed");
+        m_box->setReadOnly(true);
+        for (const Qt::Key key : {Qt::Key_X, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return})
+            QTest::keyClick(m_box, key);
+        QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier);
+        m_box->paste();
+        QCOMPARE(before.size(), 7);
+        QCOMPARE(m_box->text(), "fixed");
+    }
+
+    // Pasted HTML keeps its character formatting; its pictures, whatever they name, are dropped
+    // and nothing it names is opened. Rich text given to the box loads nothing either.
+    void pastedMarkupLoadsNothing() {
+        FifoTrap fifo(TestHome::root() + "/picture.fifo");
+        QVERIFY(fifo.isValid());
+        const QString url = QUrl::fromLocalFile(fifo.path()).toString();
+        auto* mime = new QMimeData;
+        mime->setHtml(QString("<p>one <b>bold</b><img src=\"%1\"><img src=\"%2\"> end</p>"
+                              "<p style=\"background-image:url(%2)\">two</p>")
+                          .arg(url, fifo.path()));
+        mime->setText("plain");
+        QApplication::clipboard()->setMimeData(mime);
+        m_box->setText("");
+        m_box->paste();
+        QVERIFY(!m_box->grab().isNull());
+        QCOMPARE(m_box->text(), "one bold end\r\ntwo");
+        const QList<QTextCharFormat> f = runs(m_box->document());
+        QVERIFY(std::none_of(f.begin(), f.end(), [](auto& r) { return r.isImageFormat(); }));
+        QVERIFY(std::count_if(f.begin(), f.end(), [](auto& r) { return r.font().bold(); }) == 1);
+
+        m_box->setHtml(QString("<img src=\"%1\"><img src=\"%2\">").arg(url, fifo.path()));
+        QVERIFY(!m_box->grab().isNull());
+        QVERIFY(!fifo.wasOpened());
     }
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+#include <atomic>
+#include <thread>
+
+// A FIFO that notices when anything opens it to read. Such an open blocks until a writer comes,
+// so a program that follows a hostile reference to a FIFO hangs. The trap's thread keeps trying
+// to open the FIFO for writing without blocking, which succeeds only while a reader waits; it
+// then closes it at once, so the reader sees end-of-file and goes on instead of hanging the test.
+class FifoTrap {
+public:
+    explicit FifoTrap(const QString& path);
+    ~FifoTrap();
+    FifoTrap(const FifoTrap&) = delete;
+    FifoTrap& operator=(const FifoTrap&) = delete;
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_path; }
+    // Whether anything has opened the FIFO to read so far.
+    bool wasOpened() const { return m_opened; }
+
+private:
+    QString m_path;
+    bool m_valid = false;
+    std::atomic<bool> m_opened{false};
+    std::atomic<bool> m_stop{false};
+    std::thread m_watch;
+};
