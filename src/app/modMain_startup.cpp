@@ -32,6 +32,8 @@ frmMain* openNote(const NoteRecord& r) {
     w->setWidth(r.Width);
     w->setTop(r.Top);
     w->setLeft(r.Left);
+    // A note stored on a screen that is gone comes back where it can be reached.
+    w->ensureReachable();
     w->setIsDirty(true);
     w->show();
     return w;

@@ -46,8 +46,6 @@ constexpr IconRow MenuIconRows[] = {
     {"Remove Format", "Clear"},
 };
 
-const QString Placeholder = QStringLiteral("[Note]");
-
 QFont verdana(double points) {
     QFont f;
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
@@ -134,7 +132,7 @@ void frmMain::createControls() {
 // The loading steps of a new window, in their fixed order.
 void frmMain::loadWindow() {
     applyStartupGeometry();
-    RTB1->setText(Placeholder);
+    RTB1->setText(placeholderText());
     m_docking = std::make_unique<clsDockingHandler>();
     m_docking->setParentForm(this);
     m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));

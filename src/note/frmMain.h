@@ -24,6 +24,9 @@ public:
     enum class CloseCause { User, Logoff };
 
     explicit frmMain(QWidget* parent = nullptr);
+
+    // The text of a new note until the user writes one.
+    static QString placeholderText() { return QStringLiteral("[Note]"); }
     ~frmMain() override;
 
     bool IsDirty() const { return m_isDirty; }
@@ -126,6 +129,9 @@ private:
     void wireTextBox();
     void onContentChanged();
     void onTextClicked();
+    void onTextEditing();
+    bool holdsPlaceholder() const;
+    void clearPlaceholder();
     void onTextMouseDown(int button);
     void onTextKeyDown(int keyCode);
     void showContextMenuForText();
@@ -151,6 +157,7 @@ private:
     void onSelectEdit(int index);
     void undoText();
     void ClearAll();
+    void replaceTextUndoably(const QString& text);
     // Style and size commands (frmMain_format.cpp).
     void wireFormatCommands();
     void onFontNormal();

@@ -79,7 +79,7 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
 // special notes are read-only and hold nothing of the user's.
 void frmMain::keepClosedNote(const NoteRecord& record) {
     const QString text = record.Data.trimmed();
-    if (RTB1->isReadOnly() || text.isEmpty() || text == QLatin1String("[Note]"))
+    if (RTB1->isReadOnly() || text.isEmpty() || text == placeholderText())
         return;
     modNote::KeepClosedNote(record);
 }

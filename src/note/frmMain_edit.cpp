@@ -2,11 +2,15 @@
 #include "note/frmMain.h"
 
 #include "BuildConfig.h"
+#include "platform/CrLfText.h"
 #include "platform/RichTextBox.h"
 #include "store/FileRead.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -74,13 +78,29 @@ void frmMain::undoText() {
 // The caption is reset after the text is emptied, so the change it reported leaves no mark.
 void frmMain::ClearAll() {
     RTB1->setReadOnly(false);
-    RTB1->setText(QString());
+    replaceTextUndoably(QString());
     Timer1->stop();
     lblCaption->setText(QStringLiteral(" Pinleaf"));
     mnuSave[0]->setEnabled(true);
     mnuSave[1]->setEnabled(true);
     if (LastKeyCode() == CtrlKey)
-        RTB1->setText(makersNote());
+        replaceTextUndoably(makersNote());
+}
+
+// Replaces the whole text as an edit of the text box's own, so "Undo" brings the old text back
+// with its formatting. The new text takes the control's plain look, as a new note's text does.
+void frmMain::replaceTextUndoably(const QString& text) {
+    QTextCursor cursor(RTB1->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.setCharFormat(QTextCharFormat());
+    cursor.insertText(CrLfText::toDocText(text));
+    cursor.endEditBlock();
+    RTB1->setCurrentCharFormat(QTextCharFormat());
+    RTB1->moveCursor(QTextCursor::Start);
 }
 
 // A dropped file list: the first file's text replaces the note's. The text goes in before the
@@ -92,6 +112,6 @@ void frmMain::onTextDropped(const DroppedData& data) {
     const std::optional<QString> text = FileRead::ReadWholeFile(data.firstFile());
     if (!text)
         return;
-    RTB1->setText(*text);
+    replaceTextUndoably(*text);
     setIsDirty(true);
 }

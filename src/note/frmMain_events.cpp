@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTextDocument>
 
 namespace {
 constexpr int ContextMenuKey = 93;
@@ -21,6 +22,7 @@ void frmMain::wireTextBox() {
     connect(RTB1, &RichTextBox::mouseDown, this, &frmMain::onTextMouseDown);
     connect(RTB1, &RichTextBox::keyDown, this, &frmMain::onTextKeyDown);
     connect(RTB1, &RichTextBox::dataDropped, this, &frmMain::onTextDropped);
+    connect(RTB1, &RichTextBox::editing, this, &frmMain::onTextEditing);
 }
 
 // A change marks the caption only once the note holds real content.
@@ -30,12 +32,29 @@ void frmMain::onContentChanged() {
         lblCaption->setText(QStringLiteral(" Pinleaf*"));
 }
 
-// The first click into a new note empties it, placeholder and all.
+// The first click into a new note makes it the user's: the placeholder goes, while text the user
+// has typed already stays.
 void frmMain::onTextClicked() {
     if (m_isDirty)
         return;
-    RTB1->setText(QString());
+    clearPlaceholder();
     m_isDirty = true;
+}
+
+// The first key or paste into a note that holds only the placeholder replaces it.
+void frmMain::onTextEditing() {
+    clearPlaceholder();
+}
+
+// The placeholder is "[Note]" as the program put it there: setting a text clears the text box's
+// undo history, and any edit of the user's adds to it.
+bool frmMain::holdsPlaceholder() const {
+    return !RTB1->document()->isUndoAvailable() && RTB1->text() == placeholderText();
+}
+
+void frmMain::clearPlaceholder() {
+    if (holdsPlaceholder())
+        RTB1->setText(QString());
 }
 
 void frmMain::onTextMouseDown(int button) {

@@ -65,7 +65,7 @@ void frmMain::reset() {
     setWidth(NoteSettings::DefaultWidth);
     setHeight(NoteSettings::DefaultHeight);
     SetColor(QStringLiteral("yellow"));
-    RTB1->setText(QStringLiteral("[Note]"));
+    RTB1->setText(placeholderText());
     lblDate->setText(DateStamp::now());
 }
 

@@ -198,10 +198,9 @@ QList<NoteRecord> RunningCopy::adoptOrphans() {
         if (found != copies.constEnd()) {
             if (!superseded.contains(name))
                 notes += found->notes;
-            m_absorbed << name;
-            for (const QString& older : found->absorbed) {
-                if (!m_absorbed.contains(older))
-                    m_absorbed << older;
+            for (const QString& taken : QStringList{name} + found->absorbed) {
+                if (!m_absorbed.contains(taken))
+                    m_absorbed << taken;
             }
             // A copy that does not read whole is kept aside for the user, never deleted.
             orphan.readable = found->complete;

@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QtTest>
 
 #include <algorithm>
@@ -58,11 +60,17 @@ private slots:
     }
 
     void storeOpensEveryNoteInOrderAndIsDeleted() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         modNote::AppendNoteToStore(record("blue", "one\r\ntwo", 1500));
         modNote::AppendNoteToStore(record("peach", "three", -1200));
+        // Off every screen, and flush with the right edge.
+        modNote::AppendNoteToStore(record("grey", "lost", -900000));
+        modNote::AppendNoteToStore(record("red", "flush", (screen.right() + 1 - 300) * 15));
         modMain::Main(QString());
         const QList<frmMain*> notes = openNotes();
-        QCOMPARE(notes.size(), 2);
+        QCOMPARE(notes.size(), 4);
+        QCOMPARE(notes[2]->pos(), QPoint(0, 100));
+        QCOMPARE(notes[3]->geometry().right(), screen.right());
         QCOMPARE(notes[0]->RTB1->text(), QString("one\r\ntwo"));
         QCOMPARE(notes[0]->colorSchemeName(), QString("blue"));
         QCOMPARE(notes[0]->lblDate->text(), QString("1/2/2026 3:04:05 PM"));

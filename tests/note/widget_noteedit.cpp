@@ -92,6 +92,9 @@ private slots:
         QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
         QVERIFY(w.mnuSave[0]->isEnabled() && w.mnuSave[1]->isEnabled());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        // The text box's own undo brings the text back.
+        w.mnuEdit[1]->trigger();
+        QCOMPARE(w.RTB1->text(), QString("12:00:00"));
 
         QTest::keyClick(w.RTB1, Qt::Key_Control);
         w.mnuEdit[2]->trigger();
@@ -155,6 +158,9 @@ private slots:
         QCOMPARE(w.RTB1->text(), QString(u"first\r\nline ü"_qs));
         drop(w, {ansi});
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
+        // A drop is an edit the text box can undo.
+        w.mnuEdit[1]->trigger();
+        QCOMPARE(w.RTB1->text(), QString(u"first\r\nline ü"_qs));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "platform/RichTextBox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -37,21 +38,31 @@ void rightClick(QWidget* w, QPoint at = QPoint(10, 10)) {
 class NoteTextTest : public QObject {
     Q_OBJECT
 private slots:
-    // Nothing marks a new note until its first click has emptied it, typing before it included.
-    void placeholderGoesOnTheFirstClick() {
+    // The placeholder goes with the first key, paste or click; what the user typed before the
+    // first click stays. Nothing marks a new note until its first click.
+    void placeholderGivesWayToTheUser() {
         frmMain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::keyClicks(w.RTB1, "abc");
-        QVERIFY(w.RTB1->text().contains("abc"));
-        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        QCOMPARE(w.RTB1->text(), QString("abc"));
         QTest::mouseClick(w.RTB1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(w.RTB1->text(), QString());
+        QCOMPARE(w.RTB1->text(), QString("abc"));
         QVERIFY(w.IsDirty());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        QTest::keyClick(w.RTB1, Qt::Key_End);
         QTest::keyClicks(w.RTB1, "x");
-        QCOMPARE(w.RTB1->text(), QString("x"));
+        QCOMPARE(w.RTB1->text(), QString("abcx"));
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
+
+        frmMain clicked, pasted;
+        QTest::mouseClick(clicked.RTB1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(clicked.RTB1->text(), QString());
+        QApplication::clipboard()->setText("from the clipboard");
+        QTest::keyClick(pasted.RTB1, Qt::Key_End);
+        pasted.RTB1->paste();
+        QCOMPARE(pasted.RTB1->text(), QString("from the clipboard"));
+        QVERIFY(!pasted.IsDirty());
     }
 
     void restoredNoteKeepsItsTextOnClick() {

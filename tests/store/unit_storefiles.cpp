@@ -1,0 +1,226 @@
+// The files kept beside the store: whole writes on a full disk, private permissions, the store
+// taken at start-up, the running copy and the closed notes.
+#include "TestHome.h"
+#include "platform/AtomicFile.h"
+#include "platform/Autostart.h"
+#include "store/NoteDocument.h"
+#include "store/RunningCopy.h"
+#include "store/modNote.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <unistd.h>
+
+using Notes = QList<NoteRecord>;
+
+namespace {
+
+const char* const CrashArg = "--crash-with-copy";
+
+NoteRecord note(const QString& data) {
+    return {"blue", {}, data, 2000, 3000, 150, 40, "6.12.2026 10:03"};
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QStringList texts(const Notes& notes) {
+    QStringList list;
+    for (const NoteRecord& n : notes)
+        list << n.Data;
+    return list;
+}
+
+// A run that writes its copy and dies without a clean end, as a crash would.
+int crashWithCopy(const QString& text) {
+    RunningCopy copy(modNote::StoreFolder());
+    if (!copy.start())
+        return 2;
+    copy.setSource([text] { return Notes{note(text)}; });
+    if (!copy.writeNow())
+        return 3;
+    std::fflush(stdout);
+    _exit(0);
+}
+
+} // namespace
+
+class StoreFilesTest : public QObject {
+    Q_OBJECT
+    const QString m_folder = modNote::StoreFolder();
+
+    QStringList filesInFolder() const {
+        return QDir(m_folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+private slots:
+    void init() { QDir(m_folder).removeRecursively(); }
+
+    // On a full file system nothing is replaced by a short copy and every writer says so; the
+    // files that did land are private to the user.
+    void writesOnAFullDiskFailWhole() {
+        QVERIFY(QDir().mkpath(m_folder));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", m_folder}) != 0)
+            QSKIP("mounting a small file system needs root");
+        const auto unmount = qScopeGuard([this] { QProcess::execute("umount", {m_folder}); });
+        QVERIFY(modNote::AppendNotesToStore({note("one"), note("two")}));
+        modNote::KeepClosedNote(note("closed"));
+        const QString file = m_folder + "/kept.pnf";
+        writeBytes(file, "old");
+        // Owner bits only (Qt's "user" bits are the owner's too when the test owns the file).
+        QCOMPARE(QFile::permissions(modNote::StorePath()) & 0x00FF, QFileDevice::Permissions());
+        QCOMPARE(QFile::permissions(modNote::ClosedNotesPath()) & 0x00FF,
+                 QFileDevice::Permissions());
+        QCOMPARE(QFile::permissions(m_folder) & 0x00FF, QFileDevice::Permissions());
+
+        // Fill it to the last byte.
+        QFile filler(m_folder + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        while (filler.write("x", 1) == 1) {
+        }
+        const QByteArray store = readBytes(modNote::StorePath());
+        const QByteArray closed = readBytes(modNote::ClosedNotesPath());
+        const QStringList before = filesInFolder();
+        QString error;
+        QVERIFY(!AtomicFile::write(file, "a short note", AtomicFile::Access::Shared, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(modNote::SaveNoteFile(note("new"), file), "none");
+        QVERIFY(!modNote::AppendNotesToStore({note("three")}, &error));
+        modNote::KeepClosedNote(note("closed too"));
+        QCOMPARE(readBytes(file), "old");
+        QCOMPARE(readBytes(modNote::StorePath()), store);
+        QCOMPARE(readBytes(modNote::ClosedNotesPath()), closed);
+        QCOMPARE(filesInFolder(), before);
+
+        filler.remove();
+        QVERIFY(modNote::AppendNotesToStore({note("three")}));
+        QCOMPARE(texts(modNote::ReadNotes(true, "")), (QStringList{"one", "two", "three"}));
+    }
+
+    // Start-up takes a store that reads whole by renaming it to its own copy; a store that does
+    // not read whole stays byte for byte, and its complete notes are handed over anyway.
+    void startUpClaimsTheStore() {
+        const QString mine = m_folder + "/running-mine.dat";
+        QVERIFY(modNote::AppendNotesToStore({note("a"), note("b")}));
+        const QByteArray whole = readBytes(modNote::StorePath());
+        modNote::StoreClaim claim = modNote::ClaimStore(mine);
+        QCOMPARE(texts(claim.notes), (QStringList{"a", "b"}));
+        QVERIFY(!claim.unreadable && !QFile::exists(modNote::StorePath()));
+        QCOMPARE(readBytes(mine), whole);
+        QVERIFY(modNote::ClaimStore(mine).notes.isEmpty());
+
+        const QByteArray broken = whole.left(whole.lastIndexOf("<TOP>")) + "</NOTE></NOTES>";
+        writeBytes(modNote::StorePath(), broken);
+        claim = modNote::ClaimStore(m_folder + "/running-other.dat");
+        QVERIFY(claim.unreadable);
+        QCOMPARE(texts(claim.notes), QStringList{"a"});
+        QCOMPARE(readBytes(modNote::StorePath()), broken);
+        QVERIFY(!QFile::exists(m_folder + "/running-other.dat"));
+    }
+
+    // Changes are gathered: a burst of them writes once, a second after the last; the copy holds
+    // every note and is private.
+    void runningCopyGathersChanges() {
+        RunningCopy copy(m_folder);
+        QVERIFY(copy.start());
+        int asked = 0;
+        copy.setSource([&asked] {
+            ++asked;
+            return Notes{note("x" + QString::number(asked))};
+        });
+        for (int i = 0; i < 8; ++i) {
+            copy.schedule();
+            QTest::qWait(RunningCopy::CoalesceMs / 4);
+        }
+        QCOMPARE(asked, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(copy.writesDone(), 1, 5000);
+        QCOMPARE(asked, 1);
+        QCOMPARE(texts(modNote::ReadDocument(copy.path()).notes), QStringList{"x1"});
+        QCOMPARE(QFile::permissions(copy.path()) & 0x00FF, QFileDevice::Permissions());
+        copy.discard();
+        QVERIFY(filesInFolder().isEmpty());
+    }
+
+    // A new run takes over the notes of a run that died, once, and never those of a living
+    // run; a copy that names another as taken over stands for both.
+    void orphansAreAdoptedOnce() {
+        QProcess dead, alive;
+        dead.start(QCoreApplication::applicationFilePath(), {CrashArg, "dead note"});
+        QVERIFY(dead.waitForFinished(20000) && dead.exitCode() == 0);
+        RunningCopy living(m_folder);
+        QVERIFY(living.start());
+        living.setSource([] { return Notes{note("living note")}; });
+        QVERIFY(living.writeNow());
+        // A pair left by an earlier crash: "newer" took over "older" but died before deleting it.
+        writeBytes(m_folder + "/running-older.dat", NoteDocument::storeForm({note("old")}));
+        writeBytes(m_folder + "/running-newer.dat",
+                   NoteDocument::storeForm({note("old")}, {"running-older.dat"}));
+
+        RunningCopy next(m_folder);
+        QVERIFY(next.start());
+        Notes adopted = next.adoptOrphans();
+        QStringList got = texts(adopted);
+        got.sort();
+        QCOMPARE(got, (QStringList{"dead note", "old"}));
+        next.setSource([&adopted] { return adopted; });
+        QVERIFY(next.writeNow());
+        next.releaseOrphans();
+        QCOMPARE(modNote::ReadDocument(next.path()).absorbed.size(), 3);
+        const QStringList left = filesInFolder().filter(".dat");
+        QCOMPARE(left.size(), 2); // the living run's and the new one's
+        RunningCopy third(m_folder);
+        QVERIFY(third.start());
+        QVERIFY(third.adoptOrphans().isEmpty());
+    }
+
+    // The closed-notes file keeps the most recent notes and reads as a note file.
+    void closedNotesKeepTheMostRecent() {
+        for (int i = 1; i <= modNote::MaxClosedNotes + 5; ++i)
+            modNote::KeepClosedNote(note(QString::number(i)));
+        const QStringList kept = texts(modNote::ReadNotes(false, modNote::ClosedNotesPath()));
+        QCOMPARE(kept.size(), modNote::MaxClosedNotes);
+        QCOMPARE(kept.first(), "6");
+        QCOMPARE(kept.last(), QString::number(modNote::MaxClosedNotes + 5));
+    }
+
+    // One write at logoff gives the bytes one append per note gives.
+    void oneWriteEqualsOneAppendPerNote() {
+        const Notes notes = {note("1"), note("2\r\nlines"), note("3 & <4>")};
+        for (const NoteRecord& n : notes)
+            modNote::AppendNoteToStore(n);
+        const QByteArray oneByOne = readBytes(modNote::StorePath());
+        QFile::remove(modNote::StorePath());
+        QVERIFY(modNote::AppendNotesToStore(notes));
+        QCOMPARE(readBytes(modNote::StorePath()), oneByOne);
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], CrashArg) == 0) {
+        QCoreApplication app(argc, argv);
+        return crashWithCopy(QString::fromLocal8Bit(argv[2]));
+    }
+    TestHome::isolate();
+    QApplication app(argc, argv);
+    StoreFilesTest tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "unit_storefiles.moc"
