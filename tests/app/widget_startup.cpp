@@ -1,6 +1,7 @@
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"
+#include "platform/Notice.h"
 #include "platform/RichTextBox.h"
 #include "store/modNote.h"
 
@@ -120,6 +121,27 @@ private slots:
             cleanup();
         }
         QVERIFY(QFile::exists(modNote::StorePath()));
+    }
+
+    // A store that parses but does not read whole stays byte for byte; its complete notes open,
+    // and once they are on screen the user is told where the file is.
+    void halfReadableStoreIsKeptAndReported() {
+        modNote::AppendNoteToStore(record("green", "complete", 0));
+        QFile store(modNote::StorePath());
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        QByteArray bytes = store.readAll();
+        store.close();
+        bytes.replace("</NOTES>", "<NOTE><DATA>no geometry</DATA></NOTE></NOTES>");
+        writeFile(modNote::StorePath(), bytes);
+        const int noticesBefore = Notice::shown().size();
+        modMain::Main(QString());
+        QCOMPARE(openNotes().size(), 1);
+        QCOMPARE(openNotes()[0]->RTB1->text(), QString("complete"));
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        QCOMPARE(store.readAll(), bytes);
+        QCOMPARE(Notice::shown().size(), noticesBefore + 1);
+        QVERIFY(Notice::shown().last().startsWith("Notes store could not be read: "));
+        QVERIFY(Notice::shown().last().contains(modNote::StorePath()));
     }
 };
 

@@ -48,6 +48,7 @@ private slots:
         m_dialogs = std::make_shared<ScriptedFileDialogBackend>();
         FileDialogBackend::setOverride(m_dialogs);
         QFile::remove(modNote::StorePath());
+        QFile::remove(modNote::ClosedNotesPath());
         Autostart::remove();
     }
     void cleanup() {
@@ -67,6 +68,18 @@ private slots:
         QVERIFY(w->close());
         QTRY_VERIFY(guard.isNull());
         QCOMPARE(MessagePrompt::queuedAnswers(), 1); // nothing was asked
+        // A closed note with words of the user's can be opened again; a bare placeholder, an
+        // empty note and the help note add nothing.
+        for (const QString& text : {QString("[Note]"), QString(" \r\n"), QString("help")}) {
+            auto* other = new frmMain;
+            other->show();
+            other->RTB1->setText(text);
+            other->RTB1->setReadOnly(text == "help");
+            QVERIFY(other->close());
+        }
+        const QList<NoteRecord> closed = modNote::ReadNotes(false, modNote::ClosedNotesPath());
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed[0].Data, QString("typed"));
     }
 
     // Cancel keeps the note open and on top again; Yes with a cancelled or failed save keeps it
