@@ -23,9 +23,10 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update
+	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write
 	@bash bench/startup
 	@bash bench/drag
+	@bash bench/durability
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char** argv) {
     modMain::ChoosePlatform();
     // The lower-case name becomes the window class that desktops match windows by.
@@ -25,6 +28,12 @@ int main(int argc, char** argv) {
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
     const int status = app.exec();
+    if (modMain::SessionEnding()) {
+        // Every note is on disk and the session is going: tearing down thousands of windows one
+        // by one would only keep the session waiting.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     modMain::EndOfRun();
     return status;
 }

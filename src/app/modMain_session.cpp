@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -75,6 +76,9 @@ void EndOfLogon() {
     QString error;
     const bool stored = modNote::AppendNotesToStore(records, &error);
     AddRunValue();
+    // The program ends on its own below; without this every closing window would first look
+    // through all the others for one still open.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     QList<QPointer<frmMain>> notes;
     for (frmMain* note : OpenNoteWindows())
         notes.append(note);

@@ -70,16 +70,27 @@ void write(bool saveSettings, const QString& color, double height, double width,
            double left) {
     QSettings& s = settings();
     s.beginGroup(QStringLiteral("Config"));
+    // Every note writes its settings as it closes; only a change goes to disk, so a logoff of a
+    // thousand notes does not rewrite the file a thousand times.
+    bool changed = false;
+    const auto set = [&s, &changed](const QString& key, const QString& value) {
+        if (s.value(key).toString() != value) {
+            s.setValue(key, value);
+            changed = true;
+        }
+    };
     if (saveSettings) {
-        s.setValue(QStringLiteral("Color"), color);
-        s.setValue(QStringLiteral("Height"), number(height));
-        s.setValue(QStringLiteral("Width"), number(width));
-        s.setValue(QStringLiteral("Top"), number(top));
-        s.setValue(QStringLiteral("Left"), number(left));
+        set(QStringLiteral("Color"), color);
+        set(QStringLiteral("Height"), number(height));
+        set(QStringLiteral("Width"), number(width));
+        set(QStringLiteral("Top"), number(top));
+        set(QStringLiteral("Left"), number(left));
     }
-    s.setValue(QStringLiteral("SaveSetting"),
-               saveSettings ? QStringLiteral("True") : QStringLiteral("False"));
+    set(QStringLiteral("SaveSetting"),
+        saveSettings ? QStringLiteral("True") : QStringLiteral("False"));
     s.endGroup();
+    if (!changed)
+        return;
     s.sync();
     // Settings are the user's own: readable by the owner alone, as the notes are. QSettings
     // keeps a file's permissions when it rewrites it.

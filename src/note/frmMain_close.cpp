@@ -44,6 +44,13 @@ void frmMain::closeForLogoff(bool storedAlready) {
     m_storedByCaller = storedAlready;
     bool cancel = false;
     HandleCloseRequest(cancel, CloseCause::Logoff);
+    // The program ends straight after a logoff that stored every note: the window only goes
+    // out of sight, since Qt makes each close look through every other window, which thousands
+    // of notes turn into seconds.
+    if (storedAlready) {
+        hide();
+        return;
+    }
     // When this window is already inside its own close request (its save prompt is open),
     // close() refuses; that request ends as soon as the prompt returns and sees the note stored.
     close();
@@ -53,9 +60,12 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
     WriteSettings();
     const NoteRecord record = toRecord();
     if (cause == CloseCause::Logoff) {
-        modMain::AddRunValue();
-        if (!m_storedByCaller)
+        // At the end of the logon every note was stored in one write and the autostart entry
+        // set once, before the windows began to close.
+        if (!m_storedByCaller) {
+            modMain::AddRunValue();
             modNote::AppendNoteToStore(record);
+        }
         m_stored = true;
         return;
     }
