@@ -49,5 +49,6 @@ screenshot move-3-sized
 xdotool mousemove $((x + w2 - 10)) $((y + 9)) click 1
 wait_exit 0
 [ -e "$AUTOSTART" ] && fail "autostart entry left behind"
+ls "$NOTES_DIR" | grep -q "^running-" && fail "the running copy outlived the last note: $(ls "$NOTES_DIR")"
 [ -e "$STORE" ] && fail "a closed note was stored"
 echo "PASS"
