@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"
@@ -40,12 +41,6 @@ NoteRecord record(const QString& color, const QString& text, int left) {
     return r;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 // Which windows start-up opens for a command line, a notes store, or nothing usable.
@@ -106,11 +101,11 @@ private slots:
 
     // Anything unusable ends in one blank note; an unreadable store stays for the next start.
     void nothingUsableOpensOneBlankNote() {
-        writeFile(modNote::StorePath(), "<NOTES><NOTE>");
+        writeBytes(modNote::StorePath(), "<NOTES><NOTE>");
         const QString txt = TestHome::root() + "/plain.txt";
-        writeFile(txt, "<NOTES/>");
+        writeBytes(txt, "<NOTES/>");
         const QString broken = TestHome::root() + "/broken.pnf";
-        writeFile(broken, "not xml");
+        writeBytes(broken, "not xml");
         for (const QString& commandLine :
              {QString(), txt, TestHome::root() + "/missing.pnf", broken}) {
             modMain::Main(commandLine);
@@ -132,7 +127,7 @@ private slots:
         QByteArray bytes = store.readAll();
         store.close();
         bytes.replace("</NOTES>", "<NOTE><DATA>no geometry</DATA></NOTE></NOTES>");
-        writeFile(modNote::StorePath(), bytes);
+        writeBytes(modNote::StorePath(), bytes);
         const int noticesBefore = Notice::shown().size();
         modMain::Main(QString());
         QCOMPARE(openNotes().size(), 1);

@@ -55,17 +55,17 @@ mv "$STORE" "$note_file"
 mv "$note_file.tmp" "$STORE"
 start_app
 a_pid=$APP_PID
-wait_windows_of "$a_pid" 3 >/dev/null
+wait_windows 3 "$a_pid" >/dev/null
 start_app "$note_file"
 b_pid=$APP_PID
-wait_windows_of "$b_pid" 1 >/dev/null
+wait_windows 1 "$b_pid" >/dev/null
 sleep 1.5
 kill -KILL "$a_pid"
 wait "$a_pid" 2>/dev/null || true
 start_app
 c_pid=$APP_PID
-wait_windows_of "$c_pid" 3 >/dev/null
-wait_windows_of "$b_pid" 1 >/dev/null
+wait_windows 3 "$c_pid" >/dev/null
+wait_windows 1 "$b_pid" >/dev/null
 kill -TERM "$c_pid" "$b_pid"
 for pid in "$c_pid" "$b_pid"; do
     APP_PID=$pid

@@ -12,11 +12,7 @@ mount -t tmpfs -o size=256k tmpfs "$NOTES_DIR" || fail "cannot mount a small fil
 unmount_notes() { umount "$NOTES_DIR" 2>/dev/null || true; }
 trap 'unmount_notes; cleanup' EXIT
 
-notes=()
-for i in $(seq 1 100); do
-    notes+=("peach|full disk note $i|1500|2400|$((i * 90))|$((i * 75))")
-done
-write_store "${notes[@]}"
+write_numbered_store 100 "full disk note" peach
 expected=$(seq 1 100 | sed 's/^/full disk note /' | sort)
 start_app
 wait_windows 100 >/dev/null

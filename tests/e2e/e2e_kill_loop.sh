@@ -3,11 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
-notes=()
-for i in $(seq 1 100); do
-    notes+=("green|note $i|1500|2400|$((i * 90))|$((i * 75))")
-done
-write_store "${notes[@]}"
+write_numbered_store 100 note green
 expected=$(seq 1 100 | sed 's/^/note /' | sort)
 
 for round in $(seq 1 50); do

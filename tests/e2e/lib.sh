@@ -56,11 +56,14 @@ start_app() {
     APP_PID=$!
 }
 
-# Prints the ids of Pinleaf's visible windows, waiting until there are exactly $1 of them.
+# Prints the ids of Pinleaf's visible windows, waiting until there are exactly $1 of them; with
+# a second argument, only the windows of that process.
 wait_windows() {
-    local want=$1 ids n
+    local want=$1 pid=${2:-} ids n
+    local search=(xdotool search --onlyvisible --name '^Pinleaf$')
+    [ -n "$pid" ] && search=(xdotool search --all --onlyvisible --pid "$pid" --name '^Pinleaf$')
     for _ in $(seq 1 600); do
-        ids=$(xdotool search --onlyvisible --name '^Pinleaf$' 2>/dev/null || true)
+        ids=$("${search[@]}" 2>/dev/null || true)
         n=$(printf '%s' "$ids" | grep -c . || true)
         if [ "$n" -eq "$want" ]; then
             printf '%s\n' "$ids"
@@ -68,7 +71,7 @@ wait_windows() {
         fi
         sleep 0.1
     done
-    fail "expected $want windows, saw ${n:-0}"
+    fail "expected $want windows${pid:+ of process $pid}, saw ${n:-0}"
 }
 
 # Sets the array ids to the ids of Pinleaf's visible windows once there are exactly $1 (a failure
@@ -151,26 +154,20 @@ wait_gone() {
 
 NOTES_DIR=$XDG_DATA_HOME/Pinleaf
 
-# Prints the ids of the visible windows of process $1, waiting until there are exactly $2.
-wait_windows_of() {
-    local pid=$1 want=$2 ids n
-    for _ in $(seq 1 600); do
-        ids=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Pinleaf$' 2>/dev/null || true)
-        n=$(printf '%s' "$ids" | grep -c . || true)
-        if [ "$n" -eq "$want" ]; then
-            printf '%s\n' "$ids"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "expected $want windows of process $pid, saw ${n:-0}"
-}
-
 # Clicks into the text of window $1 and types $2 at the end of its text.
 type_into() {
     local x y w h
     read -r x y w h < <(geometry_of "$1")
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1 sleep 0.2 key ctrl+End type "$2"
+}
+
+# A store of $1 notes with texts "$2 1" to "$2 $1", in colour $3, placed along a diagonal.
+write_numbered_store() {
+    local notes=() i
+    for i in $(seq 1 "$1"); do
+        notes+=("$3|$2 $i|1500|2400|$((i * 90))|$((i * 75))")
+    done
+    write_store "${notes[@]}"
 }
 
 # The texts of the notes in one document, one a line.

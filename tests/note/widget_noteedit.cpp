@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
@@ -28,10 +29,7 @@ void select(RichTextBox* box, int from, int to) {
 }
 
 QString writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(TestHome::root() + u'/' + name);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return f.fileName();
+    return writeBytes(TestHome::root() + u'/' + name, bytes);
 }
 
 // Drops local files, or a text when `text` is set.

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/FileDialogBackend.h"
 #include "store/NoteDocument.h"
@@ -24,18 +25,6 @@ namespace {
 const char* const WorkerArg = "--append-worker";
 // Two copies ending at the same logoff, 50 notes each; without the store lock they lose some.
 constexpr int PerWorker = 50;
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QString writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
 
 NoteRecord note(const QString& data, const QString& source = {}, const QString& color = "blue",
                 const QString& timeDate = "06.12.2024 10:03") {

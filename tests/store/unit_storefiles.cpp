@@ -1,5 +1,6 @@
 // The files kept beside the store: whole writes on a full disk, private permissions, the store
 // taken at start-up, the running copy and the closed notes.
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/AtomicFile.h"
 #include "platform/Autostart.h"
@@ -24,17 +25,6 @@ const char* const CrashArg = "--crash-with-copy";
 
 NoteRecord note(const QString& data) {
     return {"blue", {}, data, 2000, 3000, 150, 40, "6.12.2026 10:03"};
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 QStringList texts(const Notes& notes) {
