@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/FileDialogBackend.h"
+#include "store/FileRead.h"
 #include "store/NoteDocument.h"
 #include "store/modNote.h"
 
@@ -158,6 +159,30 @@ private slots:
             NoteDocument::parse(in(n("7") + n("x") + "<!--c-->" + n("8") + n("1", "")));
         QVERIFY(partial.wellFormed && !partial.complete && partial.notes.size() == 2);
         QVERIFY(partial.notes[0].Height == 7 && partial.notes[1].Height == 8);
+    }
+
+    // Only regular files of a bounded size are read, and none blocks: a FIFO, /dev/zero behind a
+    // link, a folder and a sparse 2 GB file each read as nothing, at once.
+    void onlyRegularFilesOfBoundedSizeAreRead() {
+        const QString fifo = m_dir.filePath("fifo.pnf");
+        QCOMPARE(QProcess::execute("mkfifo", {fifo}), 0);
+        const QString zero = m_dir.filePath("zero.pnf");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        const QString sparse = file("sparse.pnf");
+        QVERIFY(QFile(sparse).resize(qint64(2) << 30));
+        const QString atLimit = file("limit.pnf", NoteDocument::textForm(note("fits")));
+        QVERIFY(QFile(atLimit).resize(FileRead::MaxNoteFileBytes));
+        // A read that waited on its file would hang here until the test's time-out.
+        for (const QString& path : {fifo, zero, sparse, m_dir.path()}) {
+            QString error;
+            QVERIFY2(!ReadDocument(path, &error).wellFormed && !error.isEmpty(), qPrintable(path));
+            QVERIFY(ReadNotes(false, path).isEmpty());
+        }
+        // Padding a document with NULs makes it unreadable as XML, but it is read: the bound is
+        // what was refused above, not the kind of content.
+        QString error;
+        ReadDocument(atLimit, &error);
+        QVERIFY2(!error.contains("too large"), qPrintable(error));
     }
 
     // A save that does not happen leaves every file as it was and none behind: a cancelled or
