@@ -5,6 +5,7 @@
 
 #include "note/NoteActivity.h"
 #include "note/frmMain.h"
+#include "platform/Notice.h"
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
@@ -61,6 +62,14 @@ RunningCopy* StartRunningCopy(QString* error) {
     copy->setSource(&OpenNoteRecords);
     QObject::connect(NoteActivity::instance(), &NoteActivity::changed, copy,
                      &RunningCopy::schedule);
+    QObject::connect(copy, &RunningCopy::writeFailed, copy, [copy](const QString& reason) {
+        Notice::show(QStringLiteral("Notes could not be saved"),
+                     QStringLiteral("Pinleaf could not write the copy of your open notes that "
+                                    "protects them from a crash:\n\n%1\n\n%2\n\nThe last copy "
+                                    "that could be written is kept; Pinleaf tries again at your "
+                                    "next change.")
+                         .arg(copy->path(), reason));
+    });
     g_copy = copy;
     return g_copy;
 }

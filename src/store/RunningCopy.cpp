@@ -134,7 +134,12 @@ void RunningCopy::workerLoop() {
             m_nextGeneration = 0;
         }
         // A failed write leaves the last good copy; the next change tries again.
-        writeRecords(records, absorbed, generation, nullptr);
+        QString error;
+        const bool written = writeRecords(records, absorbed, generation, &error);
+        if (!written && !m_failing)
+            QMetaObject::invokeMethod(
+                this, [this, error] { emit writeFailed(error); }, Qt::QueuedConnection);
+        m_failing = !written;
         std::lock_guard<std::mutex> guard(m_mutex);
         ++m_writesDone;
     }
@@ -216,6 +221,13 @@ void RunningCopy::releaseOrphans() {
             QFile::remove(orphan.copy);
         else
             QFile::rename(orphan.copy, orphan.copy + QStringLiteral(".unreadable"));
+        // A run killed in the middle of a write leaves its temporary file beside the copy.
+        const QFileInfo copy(orphan.copy);
+        for (const QString& name : copy.dir().entryList({copy.fileName() + QStringLiteral(".*")},
+                                                        QDir::Files | QDir::Hidden)) {
+            if (!name.endsWith(QLatin1String(".unreadable")))
+                QFile::remove(copy.dir().filePath(name));
+        }
         orphan.lock->unlock();
     }
     m_orphans.clear();

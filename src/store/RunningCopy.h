@@ -61,6 +61,11 @@ public:
     // Completed background writes, for tests and benchmarks.
     int writesDone() const;
 
+signals:
+    // A background write failed (the last good copy stays); `reason` is a sentence for the user.
+    // Sent on the thread the copy lives in, once until a write succeeds again.
+    void writeFailed(const QString& reason);
+
 private:
     struct Orphan {
         QString copy;
@@ -94,5 +99,6 @@ private:
     int m_writesDone = 0;
     bool m_quit = false;
     bool m_frozen = false;
+    bool m_failing = false; // worker thread only
     std::thread m_worker;
 };

@@ -76,6 +76,10 @@ private slots:
                  QFileDevice::Permissions());
         QCOMPARE(QFile::permissions(m_folder) & 0x00FF, QFileDevice::Permissions());
 
+        RunningCopy copy(m_folder);
+        QVERIFY(copy.start());
+        copy.setSource([] { return Notes{note("copied")}; });
+        QSignalSpy failures(&copy, &RunningCopy::writeFailed);
         // Fill it to the last byte.
         QFile filler(m_folder + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -97,6 +101,15 @@ private slots:
         QCOMPARE(readBytes(modNote::StorePath()), store);
         QCOMPARE(readBytes(modNote::ClosedNotesPath()), closed);
         QCOMPARE(filesInFolder(), before);
+        // A running copy that cannot be written says so once, not at every change.
+        for (int i = 0; i < 2; ++i) {
+            copy.schedule();
+            QTRY_COMPARE_WITH_TIMEOUT(copy.writesDone(), i + 1, 5000);
+        }
+        QTRY_COMPARE(failures.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(failures.size(), 1);
+        QVERIFY(!failures[0][0].toString().isEmpty());
 
         filler.remove();
         QVERIFY(modNote::AppendNotesToStore({note("three")}));
@@ -161,6 +174,7 @@ private slots:
         writeBytes(m_folder + "/running-older.dat", NoteDocument::storeForm({note("old")}));
         writeBytes(m_folder + "/running-newer.dat",
                    NoteDocument::storeForm({note("old")}, {"running-older.dat"}));
+        writeBytes(m_folder + "/running-older.dat.a1B2c3", "half a write");
 
         RunningCopy next(m_folder);
         QVERIFY(next.start());
