@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "app/modMain.h"
 #include "platform/SessionEnd.h"
 
@@ -6,7 +7,36 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// "--help" and "--version" alone answer on the terminal; any other command line is a note file
+// or nothing, as always.
+bool answeredOnTheTerminal(int argc, char** argv) {
+    if (argc != 2)
+        return false;
+    const QByteArray arg(argv[1]);
+    if (arg == "--version") {
+        std::printf("Pinleaf %s\n", BuildConfig::Version);
+        return true;
+    }
+    if (arg == "--help" || arg == "-h") {
+        std::printf(
+            "Usage: pinleaf [NOTE-FILE.pnf]\n\n"
+            "Puts coloured notes on your desktop. With no argument Pinleaf opens the notes\n"
+            "kept at your last logoff (or one new note); with a note file, it opens that\n"
+            "file's first note. Every command is on the notes' right-click menus.\n\n"
+            "  --help     show this text\n"
+            "  --version  show the version\n");
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (answeredOnTheTerminal(argc, argv))
+        return 0;
     modMain::ChoosePlatform();
     // The lower-case name becomes the window class that desktops match windows by.
     QApplication::setApplicationName(QStringLiteral("pinleaf"));

@@ -1,6 +1,12 @@
 # The end of a logon with a hundred notes open loses none of them and keeps their order; a blank
 # start without a store centres one new note on the screen.
 source "$(dirname "$0")/lib.sh"
+
+# --help and --version answer on the terminal and open no note.
+"$PINLEAF_BIN" --version | grep -qx 'Pinleaf [0-9.]*' || fail "--version: $("$PINLEAF_BIN" --version)"
+"$PINLEAF_BIN" --help | grep -q '^Usage: pinleaf' || fail "--help said nothing useful"
+[ -e "$NOTES_DIR" ] && fail "--help or --version touched the notes folder"
+
 start_display
 
 start_app
