@@ -71,7 +71,9 @@ wait_windows() {
         fi
         sleep 0.1
     done
-    fail "expected $want windows${pid:+ of process $pid}, saw ${n:-0}"
+    local state="running"
+    [ -n "${APP_PID:-}" ] && ! alive "$APP_PID" && state="no longer running"
+    fail "expected $want windows${pid:+ of process $pid}, saw ${n:-0} (Pinleaf $state)"
 }
 
 # Sets the array ids to the ids of Pinleaf's visible windows once there are exactly $1 (a failure
