@@ -44,13 +44,11 @@ void frmMain::closeForLogoff(bool storedAlready) {
     m_storedByCaller = storedAlready;
     bool cancel = false;
     HandleCloseRequest(cancel, CloseCause::Logoff);
-    // The program ends straight after a logoff that stored every note: the window only goes
-    // out of sight, since Qt makes each close look through every other window, which thousands
-    // of notes turn into seconds.
-    if (storedAlready) {
-        hide();
+    // The program ends straight after a logoff that stored every note, and its windows go with
+    // it: closing or hiding them one by one makes Qt look through every other window each time,
+    // which thousands of notes turn into seconds.
+    if (storedAlready)
         return;
-    }
     // When this window is already inside its own close request (its save prompt is open),
     // close() refuses; that request ends as soon as the prompt returns and sees the note stored.
     close();
