@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTimer>
 
 NoteRecord frmMain::toRecord() const {
     NoteRecord r;
@@ -26,15 +27,19 @@ NoteRecord frmMain::toRecord() const {
 void frmMain::closeEvent(QCloseEvent* e) {
     // A note stored at the end of the logon has nothing left to decide.
     if (m_stored) {
+        Timer1->stop();
         e->accept();
         return;
     }
     bool cancel = false;
     HandleCloseRequest(cancel, m_closeCause);
-    if (cancel)
+    if (cancel) {
         e->ignore();
-    else
-        e->accept();
+        return;
+    }
+    // A closed special note is refreshed no more, even before the window is deleted.
+    Timer1->stop();
+    e->accept();
 }
 
 void frmMain::closeForLogoff(bool storedAlready) {
@@ -48,6 +53,7 @@ void frmMain::closeForLogoff(bool storedAlready) {
     // out of sight, since Qt makes each close look through every other window, which thousands
     // of notes turn into seconds.
     if (storedAlready) {
+        Timer1->stop();
         hide();
         return;
     }
