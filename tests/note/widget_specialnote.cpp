@@ -73,6 +73,7 @@ private slots:
             item->trigger();
             QVERIFY2(note->RTB1->text().startsWith(kind.heading), qPrintable(note->RTB1->text()));
             QVERIFY(note->RTB1->isReadOnly() && note->IsDirty());
+            QCOMPARE(note->RTB1->cursorWidth(), 0); // no caret blinks in the text
             QVERIFY(!note->mnuSave[0]->isEnabled() && !note->mnuSave[1]->isEnabled());
             QVERIFY(note->Timer1->isActive());
             QCOMPARE(note->Timer1->interval(), kind.interval);
@@ -102,7 +103,7 @@ private slots:
 
         w->mnuEdit[2]->trigger();
         QVERIFY(w->RTB1->text().isEmpty() && !w->RTB1->isReadOnly());
-        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!w->Timer1->isActive() && w->RTB1->cursorWidth() == 1);
         QVERIFY(w->mnuSave[0]->isEnabled() && w->mnuSave[1]->isEnabled());
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
 
