@@ -23,10 +23,12 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write
+	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
+		bench_special_refresh
 	@bash bench/startup
 	@bash bench/drag
 	@bash bench/durability
+	@bash bench/special
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

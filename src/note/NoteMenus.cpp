@@ -31,9 +31,13 @@ void NoteMenus::createMenuItems(QWidget* owner) {
     mnuOpen = item(owner, "&Open");
     mnuSpecial = item(owner, "Special Note");
     mnuSNTime = item(owner, "Time");
+    mnuSNWeather = item(owner, "Weather");
+    mnuSNStock = item(owner, "Stocks");
+    mnuSNNotes = item(owner, "Pinleaf Notes");
     mnuComputerMemory = item(owner, "Computer Memory");
     mnuDrives = item(owner, "Drive Information");
-    for (QAction* a : {mnuSNTime, mnuComputerMemory, mnuDrives})
+    // Kinds of special note that are not offered: their items stay hidden and do nothing.
+    for (QAction* a : {mnuSNWeather, mnuSNStock, mnuSNNotes})
         a->setVisible(false);
     mnuSave[0] = item(owner, "&Save");
     mnuSave[1] = item(owner, "Save As");
@@ -110,7 +114,9 @@ void NoteMenus::buildMenus() {
         return;
     QMenu* m = m_popUpMenu = new QMenu(QStringLiteral("PopUpMenu"), m_owner);
     m->addActions({mnuNew, mnuOpen});
-    addSubmenu(m, mnuSpecial)->addActions({mnuSNTime, mnuComputerMemory, mnuDrives});
+    addSubmenu(m, mnuSpecial)
+        ->addActions(
+            {mnuSNTime, mnuSNWeather, mnuSNStock, mnuSNNotes, mnuComputerMemory, mnuDrives});
     m->addSeparator();
     m->addActions({mnuSave[0], mnuSave[1], mnuEmail});
     m->addSeparator();

@@ -20,6 +20,9 @@ public:
     QAction* mnuOpen = nullptr;
     QAction* mnuSpecial = nullptr;
     QAction* mnuSNTime = nullptr;
+    QAction* mnuSNWeather = nullptr; // never shown
+    QAction* mnuSNStock = nullptr;   // never shown
+    QAction* mnuSNNotes = nullptr;   // never shown
     QAction* mnuComputerMemory = nullptr;
     QAction* mnuDrives = nullptr;
     std::array<QAction*, 2> mnuSave{};

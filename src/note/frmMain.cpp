@@ -88,6 +88,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireCommands();
     wireEditCommands();
     wireWindowCommands();
+    wireSpecialCommands();
     loadWindow();
 }
 
@@ -120,7 +121,9 @@ void frmMain::createControls() {
     imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
-    Timer1->setInterval(32500);
+    Timer1->setInterval(FiguresRefreshMs);
+    // A clock that drifts would now and then skip a second.
+    Timer1->setTimerType(Qt::PreciseTimer);
 
     for (QWidget* w : {static_cast<QWidget*>(imgIcon), static_cast<QWidget*>(lblCaption),
                        static_cast<QWidget*>(imgHelp), static_cast<QWidget*>(CloseImage),

@@ -100,6 +100,17 @@ public:
     // The key code of the last key-down the window received (Windows-style codes, 17 for Ctrl).
     int LastKeyCode() const { return m_lastKeyCode; }
 
+    // The kinds of note: a plain note, or a special note whose text the program writes.
+    enum NoteType : qint32 { PlainNote = 0, TimeNote = 1, MemoryNote = 2, DrivesNote = 3 };
+    // Refresh intervals of Timer1: the time every second, the figures every 32.5 seconds.
+    static constexpr int TimeRefreshMs = 1000;
+    static constexpr int FiguresRefreshMs = 32500;
+    // Turns the note into a special note of that kind and keeps it up to date, or refreshes it.
+    // Any other kind changes nothing.
+    void DisplaySpecialNote(qint32 enNoteType);
+    // The kind last shown; "Clear All" stops the refresh but leaves it.
+    qint32 noteType() const { return m_noteType; }
+
 protected:
     void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
@@ -165,6 +176,10 @@ private:
     void onSelectStyle(int index);
     void onRemoveFormat();
 
+    // Special notes (frmMain_special.cpp).
+    void wireSpecialCommands();
+    void refreshSpecialNote();
+
     // The help note (frmMain_help.cpp).
     void DisplayHelpNote();
 
@@ -175,6 +190,8 @@ private:
 
     quint64 m_creationIndex = 0;
     int m_lastKeyCode = 0;
+    qint32 m_noteType = PlainNote;
+    bool m_refreshing = false; // a timer refresh of a special note is writing its text
     bool m_isDirty = false;
     QString m_colorScheme;
     QString m_tag;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTimer>
 
 NoteRecord frmMain::toRecord() const {
     NoteRecord r;
@@ -26,15 +27,19 @@ NoteRecord frmMain::toRecord() const {
 void frmMain::closeEvent(QCloseEvent* e) {
     // A note stored at the end of the logon has nothing left to decide.
     if (m_stored) {
+        Timer1->stop();
         e->accept();
         return;
     }
     bool cancel = false;
     HandleCloseRequest(cancel, m_closeCause);
-    if (cancel)
+    if (cancel) {
         e->ignore();
-    else
-        e->accept();
+        return;
+    }
+    // A closed special note is refreshed no more, even before the window is deleted.
+    Timer1->stop();
+    e->accept();
 }
 
 void frmMain::closeForLogoff(bool storedAlready) {
@@ -46,9 +51,11 @@ void frmMain::closeForLogoff(bool storedAlready) {
     HandleCloseRequest(cancel, CloseCause::Logoff);
     // The program ends straight after a logoff that stored every note, and its windows go with
     // it: closing or hiding them one by one makes Qt look through every other window each time,
-    // which thousands of notes turn into seconds.
-    if (storedAlready)
+    // which thousands of notes turn into seconds. A special note stops refreshing.
+    if (storedAlready) {
+        Timer1->stop();
         return;
+    }
     // When this window is already inside its own close request (its save prompt is open),
     // close() refuses; that request ends as soon as the prompt returns and sees the note stored.
     close();

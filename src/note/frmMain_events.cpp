@@ -25,9 +25,11 @@ void frmMain::wireTextBox() {
     connect(RTB1, &RichTextBox::editing, this, &frmMain::onTextEditing);
 }
 
-// A change marks the caption only once the note holds real content.
+// A change marks the caption only once the note holds real content. The running copy is not
+// told of a special note's refreshes: a clock's ticks would put off its write for good.
 void frmMain::onContentChanged() {
-    NoteActivity::notify();
+    if (!m_refreshing)
+        NoteActivity::notify();
     if (m_isDirty)
         lblCaption->setText(QStringLiteral(" Pinleaf*"));
 }

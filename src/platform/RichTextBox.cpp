@@ -161,9 +161,11 @@ void RichTextBox::setSelText(const QString& text) {
 
 void RichTextBox::setReadOnly(bool on) {
     QTextEdit::setReadOnly(on);
-    // Read-only text can still be selected and walked with the keyboard.
+    // Read-only text can still be selected and walked with the keyboard, but shows no caret:
+    // a blinking caret in a clock or the help reads as an invitation to type.
     if (on)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setCursorWidth(on ? 0 : 1);
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* e) {

@@ -61,8 +61,6 @@ private slots:
         QVERIFY(w->lblDate->text().contains(QString::number(QDate::currentDate().year())));
         QVERIFY(!w->mnuSaveSettings->isChecked());
         QVERIFY(w->mnuFontNormal->isChecked());
-        // Hidden until special notes are offered.
-        QVERIFY(!w->mnuSNTime->isVisible());
         // Pictures follow captions: the Email picture on both e-mail items, none on "Reset".
         QVERIFY(!w->mnuEmailSelection->icon().isNull());
         QVERIFY(w->mnuSystemReset->icon().isNull());

@@ -1,0 +1,157 @@
+// The special notes' figures and how they are written into a note.
+#include "special/modSpecialNote.h"
+
+#include "platform/Clock.h"
+#include "platform/RichTextBox.h"
+
+#include <cmath>
+
+namespace {
+constexpr quint32 HeadingColor = 0xFF0000; // blue, 0x00BBGGRR
+constexpr quint32 BodyColor = 0;           // black
+constexpr double HeadingPoints = 10;
+constexpr double BodyPoints = 10;
+constexpr double TimePoints = 20;
+const QString CrLf = QStringLiteral("\r\n");
+
+// Every special note is written the same way, only through the box's selection properties, so
+// that its font face stays the note's own.
+void writeNote(RichTextBox& box, const QString& heading, const QString& body, double bodyPoints) {
+    box.setText(QString());
+    box.setSelBold(true);
+    box.setSelFontSize(HeadingPoints);
+    box.setSelColor(HeadingColor);
+    box.setSelText(heading);
+    box.setSelBold(false);
+    box.setSelColor(BodyColor);
+    box.setSelFontSize(bodyPoints);
+    box.setSelText(CrLf + body);
+}
+
+QString megabytes(double bytes) {
+    return modSpecialNote::FigureText(modSpecialNote::ToMegabytes(bytes)) + u'M';
+}
+} // namespace
+
+namespace modSpecialNote {
+
+double GetMemoryFigure(qint32 index) {
+    const MemoryStatus s = SystemInfo::current().memoryStatus();
+    switch (index) {
+    case 0:
+        return double(s.availVirtual);
+    case 1:
+        return double(s.availPhys);
+    case 2:
+        return double(s.availPageFile);
+    case 3:
+        return double(s.totalVirtual);
+    case 4:
+        return double(s.totalPhys);
+    case 5:
+        return double(s.totalPageFile);
+    default:
+        return 0;
+    }
+}
+
+double GetAvailableMemory() {
+    return GetMemoryFigure(2) + GetMemoryFigure(1);
+}
+
+double GetTotalMemory() {
+    return GetMemoryFigure(4) + GetMemoryFigure(5);
+}
+
+double GetPercentFree() {
+    const double available = GetAvailableMemory();
+    const double total = GetTotalMemory();
+    if (!(total > 0))
+        return 0;
+    return std::round(available / total * 100);
+}
+
+double ToMegabytes(double bytes) {
+    return RoundTwoDecimals(bytes / 1024 / 1024);
+}
+
+qint32 GetDriveKind(const DriveInfo& drive) {
+    return drive.type;
+}
+
+QString GetVolumeLabel(const DriveInfo& drive) {
+    return drive.readable ? drive.label : QString();
+}
+
+double GetTotalSpaceGB(const DriveInfo& drive) {
+    return drive.readable ? RoundTwoDecimals(double(drive.totalBytes) / 1024 / 1048576) : 0;
+}
+
+double GetFreeSpaceGB(const DriveInfo& drive) {
+    return drive.readable ? RoundTwoDecimals(double(drive.freeBytes) / 1024 / 1048576) : 0;
+}
+
+QString DriveTypeText(qint32 type) {
+    switch (type) {
+    case DriveRemovable:
+        return QStringLiteral("Removable Drive");
+    case DriveFixed:
+        return QStringLiteral("Local Hard Drive");
+    case DriveRemote:
+        return QStringLiteral("Network");
+    case DriveCdRom:
+        return QStringLiteral("CD-ROM");
+    case DriveRamDisk:
+        return QStringLiteral("RAM Disk");
+    default:
+        return QStringLiteral("Unknown");
+    }
+}
+
+QString GetDriveListText() {
+    QString text;
+    for (const DriveInfo& drive : SystemInfo::current().drives()) {
+        const qint32 kind = GetDriveKind(drive);
+        if (kind == DriveNoRootDir)
+            continue;
+        text += drive.rootPath + QStringLiteral("  ") + GetVolumeLabel(drive).trimmed() +
+                QStringLiteral(" (") + DriveTypeText(kind) + QStringLiteral(")  ");
+        if (!drive.readable) {
+            text += CrLf;
+            continue;
+        }
+        text += CrLf + QStringLiteral("      Total Space: ") + FigureText(GetTotalSpaceGB(drive)) +
+                QStringLiteral("GB  ");
+        text += CrLf + QStringLiteral("      Free Space: ") + FigureText(GetFreeSpaceGB(drive)) +
+                QStringLiteral("GB") + CrLf;
+    }
+    return text;
+}
+
+QString MemoryText() {
+    const double totalPhys = GetMemoryFigure(4);
+    const double availPhys = GetMemoryFigure(1);
+    const double total = GetTotalMemory();
+    const double available = GetAvailableMemory();
+    return QStringLiteral("Total Physical: ") + megabytes(totalPhys) + CrLf +
+           QStringLiteral("Available Physical: ") + megabytes(availPhys) + CrLf +
+           QStringLiteral("Total Memory: ") + megabytes(total) + CrLf +
+           QStringLiteral("Available Memory: ") + megabytes(available) + CrLf + CrLf +
+           QStringLiteral("Percent Free: ") + FigureText(GetPercentFree()) + u'%';
+}
+
+// The time is read and written at once: nothing else runs in between, so a command the user
+// chose just before is never overwritten and the window cannot go away underneath.
+void ShowTimeNote(RichTextBox& box) {
+    writeNote(box, TimeHeading(), TimeText(Clock::now().time()), TimePoints);
+}
+
+void ShowMemoryNote(RichTextBox& box) {
+    writeNote(box, MemoryHeading(), MemoryText(), BodyPoints);
+}
+
+void ShowDrivesNote(RichTextBox& box) {
+    writeNote(box, DrivesHeading(), GetDriveListText(), BodyPoints);
+}
+
+} // namespace modSpecialNote

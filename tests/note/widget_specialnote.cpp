@@ -1,0 +1,114 @@
+#include "FakeSystemInfo.h"
+#include "TestHome.h"
+#include "note/NoteActivity.h"
+#include "note/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/RichTextBox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+class SpecialNoteWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        auto fake = FakeSystemInfo::install();
+        fake->memory.totalPhys = 1610612736;
+        fake->driveList = {{"/", "ROOT", DriveFixed, true, 1 << 30, 0}};
+    }
+    void cleanup() {
+        SystemInfo::setOverride(nullptr);
+        Clock::setOverride({});
+    }
+
+    // Three items shown and three hidden that do nothing; each shown one turns the typed note
+    // into its kind with its interval; "Reset" lasts until the next refresh; "Clear All" leaves
+    // a plain, editable, empty note with the timer stopped.
+    void itemsSwitchResetAndClear() {
+        frmMain w;
+        w.setIsDirty(true);
+        w.RTB1->setText("my words");
+        w.mnuPopUpMenu();
+        QCOMPARE(w.mnuSpecial->menu()->actions(),
+                 QList<QAction*>({w.mnuSNTime, w.mnuSNWeather, w.mnuSNStock, w.mnuSNNotes,
+                                  w.mnuComputerMemory, w.mnuDrives}));
+        for (QAction* hidden : {w.mnuSNWeather, w.mnuSNStock, w.mnuSNNotes}) {
+            QVERIFY(!hidden->isVisible());
+            hidden->trigger();
+        }
+        QVERIFY(w.RTB1->text() == "my words" && !w.Timer1->isActive());
+        const struct {
+            QAction* item;
+            const char* text;
+            int interval;
+        } kinds[] = {{w.mnuSNTime, "Time:\r\n", 1000},
+                     {w.mnuComputerMemory, "Memory:\r\nTotal Physical: 1536M\r\n", 32500},
+                     {w.mnuDrives, "Drive(s):\r\n/  ROOT (Local Hard Drive)  \r\n", 32500}};
+        for (const auto& kind : kinds) {
+            QVERIFY(kind.item->isVisible());
+            kind.item->trigger();
+            QVERIFY2(w.RTB1->text().startsWith(kind.text), qPrintable(w.RTB1->text()));
+            QVERIFY(w.RTB1->isReadOnly() && w.RTB1->cursorWidth() == 0);
+            QVERIFY(!w.mnuSave[0]->isEnabled() && !w.mnuSave[1]->isEnabled());
+            QVERIFY(w.Timer1->isActive() && w.Timer1->remainingTime() > kind.interval - 500);
+            QCOMPARE(w.Timer1->interval(), kind.interval);
+        }
+        w.mnuSystemReset->trigger();
+        QVERIFY(w.RTB1->text() == "[Note]" && w.RTB1->isReadOnly() && w.Timer1->isActive());
+        w.DisplaySpecialNote(w.noteType()); // as the next tick does
+        QVERIFY(w.RTB1->text().startsWith("Drive(s):"));
+
+        w.mnuEdit[2]->trigger();
+        QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
+        QVERIFY(w.mnuSave[0]->isEnabled() && w.mnuSave[1]->isEnabled());
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        w.DisplaySpecialNote(0);
+        w.DisplaySpecialNote(4);
+        QVERIFY(!w.RTB1->isReadOnly() && !w.Timer1->isActive());
+    }
+
+    // The timer rewrites a time note about every second; the caption is marked from the first
+    // refresh on; the running copy is not told of each tick.
+    void timerRefreshesTheTime() {
+        QTime now(21, 5, 7);
+        Clock::setOverride([&now] {
+            now = now.addSecs(1);
+            return QDateTime(QDate(2026, 1, 2), now);
+        });
+        frmMain w;
+        w.show();
+        w.mnuSNTime->trigger();
+        QCOMPARE(w.RTB1->text(), QString("Time:\r\n09:05:08 PM"));
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
+        QSignalSpy changes(NoteActivity::instance(), &NoteActivity::changed);
+        QTRY_COMPARE_WITH_TIMEOUT(w.RTB1->text(), QString("Time:\r\n09:05:09 PM"), 1500);
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
+        QCOMPARE(changes.count(), 0);
+    }
+
+    // A refresh runs nothing else in between: a "Clear All" chosen as a tick comes stays done.
+    // A closed special note is refreshed no more and its timer goes with the window.
+    void refreshLeavesCommandsAndClosingAlone() {
+        auto* w = new frmMain;
+        w->show();
+        w->mnuSNTime->trigger();
+        QMetaObject::invokeMethod(w->mnuEdit[2], &QAction::trigger, Qt::QueuedConnection);
+        w->DisplaySpecialNote(frmMain::TimeNote);
+        QVERIFY(w->RTB1->isReadOnly());
+        QTRY_VERIFY(!w->RTB1->isReadOnly());
+        QVERIFY(w->RTB1->text().isEmpty() && !w->Timer1->isActive());
+
+        w->mnuSNTime->trigger();
+        QPointer<QTimer> timer = w->Timer1;
+        QVERIFY(w->close());
+        QVERIFY(!timer->isActive());
+        QTRY_VERIFY(timer.isNull());
+    }
+};
+
+PINLEAF_TEST_MAIN(SpecialNoteWindowTest)
+#include "widget_specialnote.moc"

@@ -1,0 +1,94 @@
+#include "TestHome.h"
+#include "platform/SystemInfo.h"
+#include "platform/linux/LinuxDrives.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+// One kB figure of /proc/meminfo, in bytes.
+quint64 meminfo(const char* key) {
+    QFile f("/proc/meminfo");
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(key) + ':'))
+            return line.mid(line.indexOf(':') + 1).simplified().split(' ').first().toULongLong() *
+                   1024;
+    }
+    return 0;
+}
+
+bool near(quint64 a, quint64 b, double share) {
+    return std::abs(double(a) - double(b)) <= share * double(std::max(a, b)) + 1;
+}
+} // namespace
+
+class SystemInfoLinuxTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Which mounts are drives, and of what kind.
+    void mountRules() {
+        const QByteArray text =
+            "22 27 0:21 / /proc rw - proc proc rw\n"
+            "31 23 0:28 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+            "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+            "51 50 0:41 / /run/user/1000 rw shared:5 - tmpfs tmpfs rw\n"
+            "52 50 8:17 / /run/media/ann/MY\\040STICK rw - vfat /dev/sdb1 rw\n"
+            "53 27 7:3 / /snap/core/1 ro - squashfs /dev/loop3 ro\n"
+            "54 27 0:50 / /var/lib/docker/overlay2/ab/merged rw - overlay overlay rw\n"
+            "55 27 254:0 /var/lib/docker/containers/x/hosts /etc/hosts rw - ext4 /dev/vda rw\n"
+            "56 27 8:2 /@home /home rw - btrfs /dev/sda2 rw\n"
+            "57 27 0:60 / /mnt/nas rw - nfs4 server:/export rw\n"
+            "58 27 0:61 / /tmp rw - tmpfs tmpfs rw\n"
+            "59 27 11:0 / /media/cdrom ro - iso9660 /dev/sr0 ro\n"
+            "60 27 0:62 / /home/ann/remote rw - fuse.sshfs ann@host: rw\n"
+            "61 27 0:63 / /home/ann/vault rw - fuse.gocryptfs /x rw\n"
+            "broken line\n";
+        const QList<LinuxDrives::Mount> mounts = LinuxDrives::parseMountInfo(text);
+        QCOMPARE(mounts.size(), 14);
+        QCOMPARE(mounts[7].fsRoot, QString("/var/lib/docker/containers/x/hosts"));
+        QStringList drives;
+        for (const LinuxDrives::Mount& m : mounts) {
+            if (LinuxDrives::isUserDrive(m))
+                drives << m.mountPoint + u' ' +
+                              QString::number(LinuxDrives::driveType(m.fsType, m.mountPoint,
+                                                                     m.mountPoint == "/home"));
+        }
+        QCOMPARE(drives,
+                 QStringList({"/ 3", "/run/media/ann/MY STICK 2", "/home 2", "/mnt/nas 4", "/tmp 6",
+                              "/media/cdrom 5", "/home/ann/remote 4", "/home/ann/vault 0"}));
+        // An overlay or a squashfs image as the whole root is the machine's drive.
+        QVERIFY(LinuxDrives::isUserDrive({"0:30", "/", "/", "overlay", "overlay"}));
+        QCOMPARE(LinuxDrives::driveType("fuseblk", "/data", false), qint32(DriveFixed));
+    }
+
+    // The real machine's figures agree with /proc/meminfo and with df.
+    void realMachine() {
+        const MemoryStatus m = makeNativeSystemInfo()->memoryStatus();
+        QCOMPARE(m.totalPhys, meminfo("MemTotal"));
+        QCOMPARE(m.totalPageFile, meminfo("SwapTotal"));
+        QVERIFY(near(m.availPhys, meminfo("MemAvailable"), 0.05));
+        QVERIFY(near(m.availPageFile, meminfo("SwapFree"), 0.05));
+        QVERIFY(m.totalVirtual > m.availVirtual && m.availVirtual > 0);
+
+        QProcess df;
+        df.start("df", {"-B1", "--output=size,avail", "/"});
+        QVERIFY(df.waitForFinished(10000));
+        const QList<QByteArray> figures =
+            df.readAllStandardOutput().split('\n').value(1).simplified().split(' ');
+        QCOMPARE(figures.size(), 2);
+        const QList<DriveInfo> drives = makeNativeSystemInfo()->drives();
+        const auto root = std::find_if(drives.begin(), drives.end(),
+                                       [](const DriveInfo& d) { return d.rootPath == "/"; });
+        QVERIFY(root != drives.end());
+        QVERIFY(root->readable);
+        QCOMPARE(root->totalBytes, figures[0].toULongLong());
+        QVERIFY(near(root->freeBytes, figures[1].toULongLong(), 0.01));
+        for (qsizetype i = 1; i < drives.size(); ++i)
+            QVERIFY(drives[i - 1].rootPath < drives[i].rootPath);
+    }
+};
+
+PINLEAF_TEST_MAIN(SystemInfoLinuxTest)
+#include "unit_systeminfo_linux.moc"
