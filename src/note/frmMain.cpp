@@ -88,6 +88,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireCommands();
     wireEditCommands();
     wireWindowCommands();
+    wireFileCommands();
     loadWindow();
 }
 
