@@ -23,10 +23,12 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write
+	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
+		bench_print_note
 	@bash bench/startup
 	@bash bench/drag
 	@bash bench/durability
+	@bash bench/print
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
