@@ -24,11 +24,12 @@ test: build
 
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
-		bench_special_refresh
+		bench_special_refresh bench_print_note
 	@bash bench/startup
 	@bash bench/drag
 	@bash bench/durability
 	@bash bench/special
+	@bash bench/print
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -4,12 +4,10 @@
 
 #include "note/frmMain.h"
 #include "platform/Notice.h"
-#include "platform/RichTextBox.h"
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
 #include <QFileInfo>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -22,30 +20,12 @@ bool g_batchScheduled = false;
 // Said once the notes are on screen.
 QString g_storeNotice;
 
-// A window filled from a stored note, in the fixed order of its properties, and shown.
-frmMain* openNote(const NoteRecord& r) {
-    auto* w = new frmMain;
-    w->RTB1->setText(r.Data);
-    w->SetColor(r.Color);
-    w->lblDate->setText(r.TimeDate);
-    w->setHeight(r.Height);
-    w->setWidth(r.Width);
-    w->setTop(r.Top);
-    w->setLeft(r.Left);
-    // A note stored on a screen that is gone comes back where it can be reached.
-    w->ensureReachable();
-    w->setIsDirty(true);
-    w->show();
-    return w;
-}
-
 bool openNoteFile(const QString& path) {
     const QList<NoteRecord> notes = modNote::ReadNotes(false, path);
     if (notes.isEmpty())
         return false;
     // Only the first note of a file opens.
-    frmMain* w = openNote(notes.first());
-    w->setTag(notes.first().SourcePath);
+    frmMain::openStoredNote(notes.first(), notes.first().SourcePath);
     return true;
 }
 
@@ -57,7 +37,7 @@ void openWaitingBatch() {
     for (int i = 0; i < OpenBatch && !waiting.isEmpty(); ++i) {
         // Taken from the queue and given its window in one step, so every copy written
         // meanwhile holds each note exactly once.
-        openNote(waiting.takeFirst());
+        frmMain::openStoredNote(waiting.takeFirst());
     }
     if (!waiting.isEmpty()) {
         g_batchScheduled = true;

@@ -89,6 +89,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireEditCommands();
     wireWindowCommands();
     wireSpecialCommands();
+    wireFileCommands();
     loadWindow();
 }
 

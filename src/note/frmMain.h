@@ -67,6 +67,10 @@ public:
     // The note as the notes store keeps it.
     NoteRecord toRecord() const;
 
+    // A new window holding a stored note (text, colour, date, size, place) with `tag` as its
+    // file, brought within reach of a screen, counted as changed, and shown.
+    static frmMain* openStoredNote(const NoteRecord& record, const QString& tag = QString());
+
     // The end of the user's logon: stores this note without asking (unless the caller has
     // stored every note already) and closes the window.
     void closeForLogoff(bool storedAlready = false);
@@ -179,6 +183,17 @@ private:
     // Special notes (frmMain_special.cpp).
     void wireSpecialCommands();
     void refreshSpecialNote();
+    // Note files (frmMain_files.cpp), e-mail and the web site (frmMain_mail.cpp), printing
+    // (frmMain_print.cpp).
+    void wireFileCommands();
+    void onOpen();
+    void onSave(int index);
+    void reportSaveProblem(const QString& path, const QString& reason);
+    void wireMailCommands();
+    void EmailText(const QString& text);
+    void openWebSite();
+    void onPrint();
+    void offerPdf(const QString& reason);
 
     // The help note (frmMain_help.cpp).
     void DisplayHelpNote();

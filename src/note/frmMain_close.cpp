@@ -108,8 +108,13 @@ bool frmMain::askToSaveBeforeClose() {
         this, QStringLiteral("Perform Save"),
         QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
     bool closeWindow = answer == MessagePrompt::No;
-    if (answer == MessagePrompt::Yes && !m_stored)
-        closeWindow = modNote::SaveNoteFile(toRecord(), QString()) != QLatin1String("none");
+    if (answer == MessagePrompt::Yes && !m_stored) {
+        modNote::FileProblem problem;
+        closeWindow =
+            modNote::SaveNoteFile(toRecord(), QString(), &problem) != QLatin1String("none");
+        if (!problem.isEmpty())
+            reportSaveProblem(problem.path, problem.reason);
+    }
     if (!closeWindow && !m_stored)
         modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
     return closeWindow || m_stored;

@@ -40,6 +40,30 @@ Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text
     }
 }
 
+void warn(QWidget* parent, const QString& title, const QString& text) {
+    lastTitleRef() = title;
+    lastTextRef() = text;
+    if (!queued().isEmpty()) {
+        queued().removeFirst();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+Answer askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    lastTitleRef() = title;
+    lastTextRef() = text;
+    if (!queued().isEmpty())
+        return queued().takeFirst();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Yes : No;
+}
+
 void queueAnswers(const QList<Answer>& answers) {
     queued() += answers;
 }

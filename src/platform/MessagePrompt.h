@@ -13,7 +13,13 @@ enum Answer { Yes, No, Cancel };
 // Yes, No and Cancel buttons, Yes the default, no icon.
 Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text);
 
-// Answers the next questions without showing a box, in order.
+// A warning with an OK button, and a Yes/No question with a warning icon (Yes the default,
+// Escape answers No). Both show their text as written: it may name a file.
+void warn(QWidget* parent, const QString& title, const QString& text);
+Answer askYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// Answers the next questions without showing a box, in order; any answer stands for the OK of a
+// warning.
 void queueAnswers(const QList<Answer>& answers);
 int queuedAnswers();
 void clearQueue();

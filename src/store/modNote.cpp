@@ -3,10 +3,22 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/clsCommonDialog.h"
-#include "store/FileRead.h"
 #include "store/modNote_internal.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
+
+namespace {
+
+// A file whose permissions give nobody the right to write, or that this user may not write.
+// The bits are read as well because a superuser may write any file.
+bool isReadOnly(const QFileInfo& info) {
+    constexpr QFileDevice::Permissions AnyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !info.isWritable() || !(info.permissions() & AnyWrite);
+}
+
+} // namespace
 
 namespace modNote {
 
@@ -43,20 +55,30 @@ QString StorePath() {
     return StoreFolder() + QStringLiteral("/pinleaf.dat");
 }
 
-QString SaveNoteFile(const NoteRecord& record, const QString& path) {
+QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem) {
     const QString none = QStringLiteral("none");
     QString target = path;
     if (target.isEmpty()) {
         target = detail::AskForNoteFile(true);
         if (target.isEmpty())
             return none;
-    } else if (!FileRead::FileExists(target)) {
-        // A given path names a note file that is there to be replaced.
-        return none;
     }
-    return AtomicFile::write(target, NoteDocument::textForm(record), AtomicFile::Access::Shared)
-               ? target
-               : none;
+    // A note file that was deleted meanwhile is simply written again: the text is the user's,
+    // and nothing else can be lost by writing it.
+    QString reason;
+    const QFileInfo info(target);
+    if (info.isDir()) {
+        reason = QStringLiteral("It is a folder, not a file.");
+    } else if (info.exists() && isReadOnly(info)) {
+        // The rename of an atomic write would replace it behind the user's back.
+        reason = QStringLiteral("The file is read-only.");
+    } else if (AtomicFile::write(target, NoteDocument::textForm(record), AtomicFile::Access::Shared,
+                                 &reason)) {
+        return target;
+    }
+    if (problem)
+        *problem = {target, reason};
+    return none;
 }
 
 } // namespace modNote

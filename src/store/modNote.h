@@ -11,10 +11,19 @@ namespace modNote {
 // Replaces & " ' < > by their entities, ampersand first.
 QString EscapeXml(const QString& text);
 
+// Why a note file the user chose was not read or written: its path and a sentence for the user.
+// Both stay empty when nothing was chosen (a cancelled dialog).
+struct FileProblem {
+    QString path;
+    QString reason;
+    bool isEmpty() const { return path.isEmpty(); }
+};
+
 // Writes `record` as a new one-note document. An empty `path` asks the user with the save
-// dialog. A given path must name an existing file; it is replaced atomically. Returns the full
-// path written, or "none" when nothing was written.
-QString SaveNoteFile(const NoteRecord& record, const QString& path);
+// dialog. The file is replaced atomically, or written again when it has gone meanwhile; a
+// read-only file or a folder is never replaced. Returns the full path written, or "none" when
+// nothing was written; `problem` then says why, unless the user cancelled.
+QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem = nullptr);
 
 // Adds `record` to the notes store, creating the store when there is none.
 void AppendNoteToStore(const NoteRecord& record);
@@ -27,8 +36,8 @@ bool AppendNotesToStore(const QList<NoteRecord>& records, QString* error = nullp
 
 // Reads every note of the store (fromStore), of the document at `path`, or, with an empty path,
 // of the file the user picks in the open dialog. Empty on any failure, a cancelled dialog, or a
-// document that does not read whole.
-QList<NoteRecord> ReadNotes(bool fromStore, const QString& path);
+// document that does not read whole; `problem` then says why, unless the user cancelled.
+QList<NoteRecord> ReadNotes(bool fromStore, const QString& path, FileProblem* problem = nullptr);
 
 // The document at `path` as far as it reads (regular files of at most
 // FileRead::MaxNoteFileBytes only); `error` says why nothing could be read.

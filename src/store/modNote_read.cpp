@@ -18,15 +18,25 @@ NoteDocument::Parsed ReadDocument(const QString& path, QString* error) {
     return parsed;
 }
 
-QList<NoteRecord> ReadNotes(bool fromStore, const QString& path) {
+QList<NoteRecord> ReadNotes(bool fromStore, const QString& path, FileProblem* problem) {
     QString source = fromStore ? StorePath() : path;
     if (source.isEmpty()) {
         source = detail::AskForNoteFile(false);
         if (source.isEmpty())
             return {};
     }
-    const NoteDocument::Parsed parsed = ReadDocument(source);
-    return parsed.complete ? parsed.notes : QList<NoteRecord>();
+    QString reason;
+    const NoteDocument::Parsed parsed = ReadDocument(source, &reason);
+    if (parsed.complete && !parsed.notes.isEmpty())
+        return parsed.notes;
+    if (problem) {
+        if (parsed.complete)
+            reason = QStringLiteral("It holds no notes.");
+        else if (parsed.wellFormed)
+            reason = QStringLiteral("Some of its notes are damaged, so none was opened.");
+        *problem = {source, reason};
+    }
+    return {};
 }
 
 StoreClaim ClaimStore(const QString& claimedPath) {

@@ -105,10 +105,13 @@ private slots:
         QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(m_dialogs->requestCount(), 1);
 
-        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        // A failed write says so (the second answer stands for the warning's OK).
+        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes});
         m_dialogs->chooseFile(TestHome::root() + "/no-such-folder/x.pnf");
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
+        QCOMPARE(MessagePrompt::lastTitle(), QString("Save Note"));
+        QVERIFY(MessagePrompt::lastText().contains("/no-such-folder/x.pnf"));
 
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
         m_dialogs->chooseFile(file);

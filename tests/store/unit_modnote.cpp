@@ -186,7 +186,7 @@ private slots:
     }
 
     // A save that does not happen leaves every file as it was and none behind: a cancelled or
-    // failed dialog, a path that names no file, a write that runs out of room (the file-size
+    // failed dialog, a path in a missing folder, a write that runs out of room (the file-size
     // limit binds root too). An append that runs out of room keeps the store.
     void failedWritesKeepOldFiles() {
         const QString path = file("keep.pnf", "old note");
@@ -195,7 +195,7 @@ private slots:
         const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
         m_dialogs->cancel();
         m_dialogs->fail(0x3003);
-        for (const QString& target : QStringList{"", "", m_dir.filePath("no.pnf")})
+        for (const QString& target : QStringList{"", "", m_dir.filePath("gone/no.pnf")})
             QCOMPARE(SaveNoteFile(note("x"), target), "none");
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);

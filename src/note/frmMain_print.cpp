@@ -1,0 +1,63 @@
+// "&Print": the note's rich text on the default printer, or as a PDF file when it cannot be.
+#include "note/frmMain.h"
+
+#include "platform/MessagePrompt.h"
+#include "platform/RichTextBox.h"
+#include "platform/clsCommonDialog.h"
+#include "platform/modPrintRtb.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+constexpr int Inch = modPrintRtb::InchTwips;
+
+// Where the PDF dialog opens, with a name made from today's date filled in.
+QString suggestedPdfPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm"));
+    return folder + QStringLiteral("/Pinleaf Note ") + stamp + QStringLiteral(".pdf");
+}
+} // namespace
+
+void frmMain::onPrint() {
+    using Status = modPrintRtb::PrintResult::Status;
+    const modPrintRtb::PrintResult result =
+        modPrintRtb::PrintRichText(*RTB1, Inch, Inch, Inch, Inch);
+    switch (result.status) {
+    case Status::Printed:
+        return;
+    case Status::NoRoom:
+        MessagePrompt::warn(this, QStringLiteral("Print"), result.reason);
+        return;
+    case Status::NoPrinter:
+    case Status::PrinterError:
+        offerPdf(result.reason);
+        return;
+    }
+}
+
+// The same pages as a PDF file, from the same printing code.
+void frmMain::offerPdf(const QString& reason) {
+    const MessagePrompt::Answer answer = MessagePrompt::askYesNo(
+        this, QStringLiteral("Print"),
+        reason + QStringLiteral("\n\nWould you like to save the note as a PDF file instead?"));
+    if (answer != MessagePrompt::Yes)
+        return;
+    clsCommonDialog dialog;
+    dialog.setDialogTitle(QStringLiteral("Save the note as PDF"));
+    dialog.setFilter(QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    dialog.setDefaultExt(QStringLiteral("pdf"));
+    dialog.setInitDir(suggestedPdfPath());
+    dialog.setFlags(0x80004 | FileDialogFlags::OverwritePrompt);
+    if (dialog.ShowSave() <= 0)
+        return;
+    QString error;
+    if (!modPrintRtb::SavePdf(*RTB1, Inch, Inch, Inch, Inch, dialog.FileName(), &error))
+        MessagePrompt::warn(this, QStringLiteral("Print"),
+                            QStringLiteral("Pinleaf could not save the PDF file:\n\n%1\n\n%2")
+                                .arg(dialog.FileName(), error));
+}
