@@ -126,10 +126,11 @@ std::optional<NoteRecord> readNote(pugi::xml_node note, const QString& path) {
         texts[i] = textContent(element);
     }
     NoteRecord record;
-    // The parser turns every line break into LF; records carry CR LF.
+    // The parser turns every line break into LF; records carry CR LF. A CR that a character
+    // reference spelled is a line break too, or it would come back as LF once written.
     record.Data = CrLfText::toCrLf(CrLfText::toDocText(texts[0]));
-    record.TimeDate = texts[1];
-    record.Color = texts[2];
+    record.TimeDate = CrLfText::toDocText(texts[1]);
+    record.Color = CrLfText::toDocText(texts[2]);
     if (!toTwips(texts[3], record.Height) || !toTwips(texts[4], record.Width) ||
         !toTwips(texts[5], record.Left) || !toTwips(texts[6], record.Top))
         return std::nullopt;
