@@ -20,8 +20,10 @@ namespace {
 // Comments and processing instructions stay in the tree, so one standing among the notes makes
 // the document incomplete. Whitespace-only text between elements is dropped, but kept when it is
 // all an element holds, so a note of nothing but spaces or line breaks reads back as it was.
-constexpr unsigned ReadFlags =
-    pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata_single;
+// The declaration is checked as the appender checks it: a store whose declaration the appender
+// refuses (`standalone+"yes"`, or one inside an element) must not read whole either.
+constexpr unsigned ReadFlags = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
+                               pugi::parse_declaration | pugi::parse_ws_pcdata_single;
 
 // Everything in a document that is appended to stays as it was written (comments, whitespace,
 // line ends), so the notes already there come back out unchanged apart from entity spelling.
