@@ -46,6 +46,26 @@ bool startsWithWideText(const QByteArray& b) {
            b.startsWith(QByteArray("<\0", 2));
 }
 
+// pugixml turns a UTF-32 code unit above U+10FFFF into bytes that a rewrite reads back as some
+// other character, '<' among them, so an append would break the store. Such a document is not
+// text in its encoding and does not read.
+bool hasInvalidUtf32(const QByteArray& b) {
+    const bool le =
+        b.startsWith(QByteArray("\xFF\xFE\0\0", 4)) || b.startsWith(QByteArray("<\0\0\0", 4));
+    const bool be =
+        b.startsWith(QByteArray("\0\0\xFE\xFF", 4)) || b.startsWith(QByteArray("\0\0\0<", 4));
+    if (!le && !be)
+        return false;
+    for (qsizetype i = 0; i + 4 <= b.size(); i += 4) {
+        const auto byte = [&](qsizetype k) { return quint32(quint8(b.at(i + k))); };
+        const quint32 unit = le ? byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24
+                                : byte(3) | byte(2) << 8 | byte(1) << 16 | byte(0) << 24;
+        if (unit > 0x10FFFF)
+            return true;
+    }
+    return false;
+}
+
 bool isUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringConverter::Utf8);
     [[maybe_unused]] const QString text = decoder.decode(bytes);
@@ -217,6 +237,8 @@ QString XmlSafe(const QString& text) {
 
 Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     Parsed result;
+    if (hasInvalidUtf32(bytes))
+        return result;
     const Prepared in = prepare(bytes);
     pugi::xml_document document;
     if (!document.load_buffer(in.bytes.constData(), size_t(in.bytes.size()), ReadFlags,
