@@ -120,7 +120,11 @@ struct TextCollector : pugi::xml_tree_walker {
 QString textContent(pugi::xml_node element) {
     TextCollector collector;
     element.traverse(collector);
-    return QString::fromStdString(collector.text);
+    // QString::fromUtf8 drops a U+FEFF that starts the text, taking it for a byte-order mark;
+    // here it is the note's own character.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(collector.text.data(), qsizetype(collector.text.size())));
 }
 
 // A geometry number in any decimal spelling ("2865", " 300 ", "+5", "2865.0", "1e3"), rounded to
