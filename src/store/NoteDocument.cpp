@@ -66,6 +66,10 @@ bool hasInvalidUtf32(const QByteArray& b) {
     return false;
 }
 
+bool isXmlBlank(const char* text) {
+    return std::strspn(text, " \t\r\n") == std::strlen(text);
+}
+
 bool isUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringConverter::Utf8);
     [[maybe_unused]] const QString text = decoder.decode(bytes);
@@ -254,9 +258,11 @@ Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     result.wellFormed = true;
     result.complete = true;
     for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-        // Blanks that are all the root holds are no note and no fault.
+        // Blanks that are all the root holds are no note and no fault. Only XML's own blanks
+        // count: the parser keeps any other character beside the notes appended later, and the
+        // store would no longer read.
         if (child.type() == pugi::node_pcdata && !child.next_sibling() &&
-            child == root.first_child() && QByteArray(child.value()).trimmed().isEmpty())
+            child == root.first_child() && isXmlBlank(child.value()))
             break;
         if (std::optional<NoteRecord> note = readNote(child, sourcePath))
             result.notes << *note;
