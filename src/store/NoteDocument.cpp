@@ -84,6 +84,11 @@ QString declaredEncoding(const QByteArray& bytes) {
     return m.hasMatch() ? m.captured(1).trimmed().toLower() : QString();
 }
 
+bool isLatin1Name(const QString& declared) {
+    return declared == u"iso-8859-1" || declared == u"latin1" || declared == u"latin-1" ||
+           declared == u"l1" || declared == u"iso8859-1";
+}
+
 Prepared prepare(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF") || startsWithWideText(bytes))
         return {bytes, pugi::encoding_auto, false};
@@ -91,8 +96,7 @@ Prepared prepare(const QByteArray& bytes) {
     const auto utf8Of = [](const QString& text) {
         return Prepared{text.toUtf8(), pugi::encoding_utf8, true};
     };
-    if (declared == u"iso-8859-1" || declared == u"latin1" || declared == u"latin-1" ||
-        declared == u"l1" || declared == u"iso8859-1")
+    if (isLatin1Name(declared))
         return utf8Of(QString::fromLatin1(bytes));
     if (declared == u"utf-8" || declared == u"utf8" || (declared.isEmpty() && isUtf8(bytes)))
         return {bytes, pugi::encoding_utf8, false};
@@ -314,7 +318,14 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
     const pugi::xml_node root = document.document_element();
     for (const NoteRecord& record : records)
         appendNote(root, record);
-    return serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+    QByteArray out = serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+    // The reader finds the encoding with a pattern of its own, which takes for a declaration
+    // some text that the parser does not ("<?xml\x9d ... encoding=..." is a processing
+    // instruction to it), so none was changed above. A byte-order mark then tells the next
+    // read that the text is UTF-8, or it would take it for Latin-1.
+    if (in.transcoded && isLatin1Name(declaredEncoding(out)))
+        out.prepend("\xEF\xBB\xBF");
+    return out;
 }
 
 QByteArray storeForm(const QList<NoteRecord>& records) {
