@@ -4,6 +4,7 @@
 
 #include "store/NoteDocument.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
