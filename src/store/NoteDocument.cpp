@@ -321,9 +321,10 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
     QByteArray out = serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
     // The reader finds the encoding with a pattern of its own, which takes for a declaration
     // some text that the parser does not ("<?xml\x9d ... encoding=..." is a processing
-    // instruction to it), so none was changed above. A byte-order mark then tells the next
-    // read that the text is UTF-8, or it would take it for Latin-1.
-    if (in.transcoded && isLatin1Name(declaredEncoding(out)))
+    // instruction to it), so none was changed above; and the rewrite drops text before the
+    // first tag ("+<?xml-x encoding=...") that hid such a one from the pattern. A byte-order
+    // mark then tells the next read that the UTF-8 written here is UTF-8, not Latin-1.
+    if (!isWide(parsed.encoding) && isLatin1Name(declaredEncoding(out)))
         out.prepend("\xEF\xBB\xBF");
     return out;
 }
