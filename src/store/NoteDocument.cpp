@@ -18,12 +18,14 @@
 namespace {
 
 // Comments and processing instructions stay in the tree, so one standing among the notes makes
-// the document incomplete. Whitespace-only text between elements is dropped, but kept when it is
-// all an element holds, so a note of nothing but spaces or line breaks reads back as it was.
+// the document incomplete. Whitespace-only text is kept everywhere, as the appender keeps it:
+// inside a note it is part of the text (a note of nothing but spaces or line breaks reads back
+// as it was, and so do blanks between elements nested in a field, which a character reference
+// may have spelled); among the notes it is skipped.
 // The declaration is checked as the appender checks it: a store whose declaration the appender
 // refuses (`standalone+"yes"`, or one inside an element) must not read whole either.
 constexpr unsigned ReadFlags = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
-                               pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+                               pugi::parse_declaration | pugi::parse_ws_pcdata;
 
 // Everything in a document that is appended to stays as it was written (comments, whitespace,
 // line ends), so the notes already there come back out unchanged apart from entity spelling.
@@ -262,12 +264,10 @@ Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     result.wellFormed = true;
     result.complete = true;
     for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-        // Blanks that are all the root holds are no note and no fault. Only XML's own blanks
-        // count: the parser keeps any other character beside the notes appended later, and the
-        // store would no longer read.
-        if (child.type() == pugi::node_pcdata && !child.next_sibling() &&
-            child == root.first_child() && isXmlBlank(child.value()))
-            break;
+        // Blanks among the notes are no note and no fault. Only XML's own blanks count: any
+        // other character is stray text.
+        if (child.type() == pugi::node_pcdata && isXmlBlank(child.value()))
+            continue;
         if (std::optional<NoteRecord> note = readNote(child, sourcePath))
             result.notes << *note;
         else
