@@ -322,9 +322,12 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
     // The reader finds the encoding with a pattern of its own, which takes for a declaration
     // some text that the parser does not ("<?xml\x9d ... encoding=..." is a processing
     // instruction to it), so none was changed above; and the rewrite drops text before the
-    // first tag ("+<?xml-x encoding=...") that hid such a one from the pattern. A byte-order
-    // mark then tells the next read that the UTF-8 written here is UTF-8, not Latin-1.
-    if (!isWide(parsed.encoding) && isLatin1Name(declaredEncoding(out)))
+    // first tag ("+<?xml-x encoding=...") that hid such a one from the pattern. And a character
+    // reference beyond Unicode ("&#99999999999;") comes out as bytes that are not UTF-8, for
+    // which the reader would take the whole store for Windows-1252. A byte-order mark then tells
+    // the next read that the UTF-8 written here is UTF-8.
+    if (!isWide(parsed.encoding) && (isLatin1Name(declaredEncoding(out)) || !isUtf8(out)) &&
+        !startsWithByteOrderMark(out))
         out.prepend("\xEF\xBB\xBF");
     return out;
 }
