@@ -2,8 +2,13 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINLEAF_WERROR=ON
+# Fuzzing: a separate clang build with sanitizers; each target runs FUZZ_SECONDS in turn.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= fuzz_store_reader fuzz_note_file fuzz_append
+FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench format clean install
+.PHONY: all deps configure build run test bench fuzz fuzz-build format clean install
 
 all: build
 
@@ -31,6 +36,15 @@ bench: build
 	@bash bench/special
 	@bash bench/print
 
+fuzz-build: deps
+	@bash scripts/deps $(FUZZ_PACKAGES)
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DPINLEAF_FUZZ=ON -DPINLEAF_WERROR=ON > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
+
+fuzz: fuzz-build
+	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -38,4 +52,4 @@ install: build
 	@cmake --install $(BUILD)
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -17,10 +17,14 @@
 namespace {
 
 // Comments and processing instructions stay in the tree, so one standing among the notes makes
-// the document incomplete. Whitespace-only text between elements is dropped, but kept when it is
-// all an element holds, so a note of nothing but spaces or line breaks reads back as it was.
-constexpr unsigned ReadFlags =
-    pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata_single;
+// the document incomplete. Whitespace-only text is kept everywhere, as the appender keeps it:
+// inside a note it is part of the text (a note of nothing but spaces or line breaks reads back
+// as it was, and so do blanks between elements nested in a field, which a character reference
+// may have spelled); among the notes it is skipped.
+// The declaration is checked as the appender checks it: a store whose declaration the appender
+// refuses (`standalone+"yes"`, or one inside an element) must not read whole either.
+constexpr unsigned ReadFlags = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
+                               pugi::parse_declaration | pugi::parse_ws_pcdata;
 
 // Everything in a document that is appended to stays as it was written (comments, whitespace,
 // line ends), so the notes already there come back out unchanged apart from entity spelling.
@@ -43,6 +47,30 @@ bool startsWithWideText(const QByteArray& b) {
     return b.startsWith("\xFE\xFF") || b.startsWith("\xFF\xFE") ||
            b.startsWith(QByteArray("\0\0\xFE\xFF", 4)) || b.startsWith(QByteArray("\0<", 2)) ||
            b.startsWith(QByteArray("<\0", 2));
+}
+
+// pugixml turns a UTF-32 code unit above U+10FFFF into bytes that a rewrite reads back as some
+// other character, '<' among them, so an append would break the store. Such a document is not
+// text in its encoding and does not read.
+bool hasInvalidUtf32(const QByteArray& b) {
+    const bool le =
+        b.startsWith(QByteArray("\xFF\xFE\0\0", 4)) || b.startsWith(QByteArray("<\0\0\0", 4));
+    const bool be =
+        b.startsWith(QByteArray("\0\0\xFE\xFF", 4)) || b.startsWith(QByteArray("\0\0\0<", 4));
+    if (!le && !be)
+        return false;
+    for (qsizetype i = 0; i + 4 <= b.size(); i += 4) {
+        const auto byte = [&](qsizetype k) { return quint32(quint8(b.at(i + k))); };
+        const quint32 unit = le ? byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24
+                                : byte(3) | byte(2) << 8 | byte(1) << 16 | byte(0) << 24;
+        if (unit > 0x10FFFF)
+            return true;
+    }
+    return false;
+}
+
+bool isXmlBlank(const char* text) {
+    return std::strspn(text, " \t\r\n") == std::strlen(text);
 }
 
 bool isUtf8(const QByteArray& bytes) {
@@ -74,6 +102,11 @@ QString declaredEncoding(const QByteArray& bytes) {
     return QString::fromLatin1(declaration.mid(i + 1, end - i - 1)).trimmed().toLower();
 }
 
+bool isLatin1Name(const QString& declared) {
+    return declared == u"iso-8859-1" || declared == u"latin1" || declared == u"latin-1" ||
+           declared == u"l1" || declared == u"iso8859-1";
+}
+
 Prepared prepare(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF") || startsWithWideText(bytes))
         return {bytes, pugi::encoding_auto, false};
@@ -81,8 +114,7 @@ Prepared prepare(const QByteArray& bytes) {
     const auto utf8Of = [](const QString& text) {
         return Prepared{text.toUtf8(), pugi::encoding_utf8, true};
     };
-    if (declared == u"iso-8859-1" || declared == u"latin1" || declared == u"latin-1" ||
-        declared == u"l1" || declared == u"iso8859-1")
+    if (isLatin1Name(declared))
         return utf8Of(QString::fromLatin1(bytes));
     if (declared == u"utf-8" || declared == u"utf8" || (declared.isEmpty() && isUtf8(bytes)))
         return {bytes, pugi::encoding_utf8, false};
@@ -114,7 +146,11 @@ struct TextCollector : pugi::xml_tree_walker {
 QString textContent(pugi::xml_node element) {
     TextCollector collector;
     element.traverse(collector);
-    return QString::fromStdString(collector.text);
+    // QString::fromUtf8 drops a U+FEFF that starts the text, taking it for a byte-order mark;
+    // here it is the note's own character.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(collector.text.data(), qsizetype(collector.text.size())));
 }
 
 // A geometry number in any decimal spelling ("2865", " 300 ", "+5", "2865.0", "1e3"), rounded to
@@ -142,10 +178,11 @@ std::optional<NoteRecord> readNote(pugi::xml_node note, const QString& path) {
         texts[i] = textContent(element);
     }
     NoteRecord record;
-    // The parser turns every line break into LF; records carry CR LF.
+    // The parser turns every line break into LF; records carry CR LF. A CR that a character
+    // reference spelled is a line break too, or it would come back as LF once written.
     record.Data = CrLfText::toCrLf(CrLfText::toDocText(texts[0]));
-    record.TimeDate = texts[1];
-    record.Color = texts[2];
+    record.TimeDate = CrLfText::toDocText(texts[1]);
+    record.Color = CrLfText::toDocText(texts[2]);
     if (!toTwips(texts[3], record.Height) || !toTwips(texts[4], record.Width) ||
         !toTwips(texts[5], record.Left) || !toTwips(texts[6], record.Top))
         return std::nullopt;
@@ -233,6 +270,8 @@ QString XmlSafe(const QString& text) {
 
 Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     Parsed result;
+    if (hasInvalidUtf32(bytes))
+        return result;
     const Prepared in = prepare(bytes);
     pugi::xml_document document;
     if (!document.load_buffer(in.bytes.constData(), size_t(in.bytes.size()), ReadFlags,
@@ -248,10 +287,10 @@ Parsed parse(const QByteArray& bytes, const QString& sourcePath) {
     }
     result.complete = true;
     for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-        // Blanks that are all the root holds are no note and no fault.
-        if (child.type() == pugi::node_pcdata && !child.next_sibling() &&
-            child == root.first_child() && QByteArray(child.value()).trimmed().isEmpty())
-            break;
+        // Blanks among the notes are no note and no fault. Only XML's own blanks count: any
+        // other character is stray text.
+        if (child.type() == pugi::node_pcdata && isXmlBlank(child.value()))
+            continue;
         if (std::optional<NoteRecord> note = readNote(child, sourcePath))
             result.notes << *note;
         else
@@ -308,7 +347,18 @@ std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
     const pugi::xml_node root = document.document_element();
     for (const NoteRecord& record : records)
         appendNote(root, record);
-    return serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+    QByteArray out = serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+    // The reader finds the encoding with a pattern of its own, which takes for a declaration
+    // some text that the parser does not ("<?xml\x9d ... encoding=..." is a processing
+    // instruction to it), so none was changed above; and the rewrite drops text before the
+    // first tag ("+<?xml-x encoding=...") that hid such a one from the pattern. And a character
+    // reference beyond Unicode ("&#99999999999;") comes out as bytes that are not UTF-8, for
+    // which the reader would take the whole store for Windows-1252. A byte-order mark then tells
+    // the next read that the UTF-8 written here is UTF-8.
+    if (!isWide(parsed.encoding) && (isLatin1Name(declaredEncoding(out)) || !isUtf8(out)) &&
+        !startsWithByteOrderMark(out))
+        out.prepend("\xEF\xBB\xBF");
+    return out;
 }
 
 QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorbed) {

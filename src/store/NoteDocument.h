@@ -29,7 +29,8 @@ struct Parsed {
 // not a number, is left out (and the document is not complete); comments, processing
 // instructions and stray text among the notes make it incomplete too. Encoding: a byte-order
 // mark or the declaration decides; a document that declares none and is not UTF-8 is read as
-// Windows-1252.
+// Windows-1252. A malformed or misplaced declaration, or UTF-32 with a code unit beyond
+// U+10FFFF, does not read at all.
 Parsed parse(const QByteArray& bytes, const QString& sourcePath = QString());
 
 // A new document of one note, UTF-8 without a byte-order mark.
