@@ -69,6 +69,25 @@ bool hasInvalidUtf32(const QByteArray& b) {
     return false;
 }
 
+// A character reference to CR or LF anywhere in the document ("&#13;", "&#x0A;", ...).
+bool hasLineBreakReference(const QByteArray& bytes) {
+    for (qsizetype at = bytes.indexOf("&#"); at >= 0; at = bytes.indexOf("&#", at + 2)) {
+        qsizetype i = at + 2;
+        const bool hex = i < bytes.size() && (bytes[i] == 'x' || bytes[i] == 'X');
+        if (hex)
+            ++i;
+        while (i < bytes.size() && bytes[i] == '0')
+            ++i;
+        const qsizetype end = bytes.indexOf(';', i);
+        if (end < 0)
+            return false;
+        const QByteArray digits = bytes.mid(i, end - i).toLower();
+        if (hex ? (digits == "a" || digits == "d") : (digits == "10" || digits == "13"))
+            return true;
+    }
+    return false;
+}
+
 bool isXmlBlank(const char* text) {
     return std::strspn(text, " \t\r\n") == std::strlen(text);
 }
@@ -334,9 +353,16 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
 std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
                                           const QList<NoteRecord>& records) {
     const Prepared in = prepare(existing);
+    // A line break spelled as a character reference beside a real one ("&#13;" CR LF) would be
+    // written back as a bare character and read as another number of breaks. Such a document
+    // (never one written here) is appended to with its line ends made LF, as the reader sees
+    // them; every other keeps its bytes.
+    const unsigned flags = startsWithWideText(in.bytes) || hasLineBreakReference(in.bytes)
+                               ? AppendFlags | pugi::parse_eol
+                               : AppendFlags;
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer(
-        in.bytes.constData(), size_t(in.bytes.size()), AppendFlags, in.encoding);
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(in.bytes.constData(), size_t(in.bytes.size()), flags, in.encoding);
     if (!parsed || !document.document_element())
         return std::nullopt;
     if (in.transcoded) {
