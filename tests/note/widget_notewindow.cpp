@@ -1,13 +1,19 @@
 #include "TestHome.h"
+#include "app/modMain.h"
 #include "note/frmMain.h"
+#include "platform/Autostart.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
+#include "platform/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -108,6 +114,52 @@ private slots:
 
     // "&New" opens an independent default note 200 twips further. One that would land off every
     // screen comes back onto the nearest, its caption strip inside the work area.
+    // The About dialog: modal and counted as a loaded window while it is open, the note out of
+    // the topmost band meanwhile and back where its "Always on Top" item says afterwards.
+    void aboutCommandPlacesTheNote() {
+        QPointer<frmMain> w = new frmMain;
+        const auto deleteNote = qScopeGuard([&w] { delete w; });
+        w->move(200, 150);
+        w->show();
+        for (const bool onTop : {true, false}) {
+            QCOMPARE(w->mnuTop->isChecked(), onTop);
+            bool checked = false;
+            QTimer::singleShot(0, w, [w, &checked] {
+                frmAbout* about = frmAbout::Loaded();
+                checked =
+                    QTest::qWaitFor([about] { return about && about->isVisible(); }) &&
+                    about->isModal() && modMain::LoadedWindowCount() == 2 &&
+                    !(w->windowFlags() & Qt::WindowStaysOnTopHint) &&
+                    (about->geometry().center() - w->geometry().center()).manhattanLength() <= 8;
+                if (about)
+                    about->cmdOK->click();
+            });
+            w->mnuAbout->trigger();
+            QVERIFY(checked);
+            QVERIFY(!frmAbout::Loaded());
+            QCOMPARE(bool(w->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
+            QCOMPARE(bool(w->windowHandle()->flags() & Qt::WindowStaysOnTopHint), onTop);
+            w->mnuTop->trigger();
+        }
+
+        // The last note closed while the dialog is open leaves the autostart entry in place; the
+        // command then ends without its note.
+        QVERIFY(Autostart::set(QStringLiteral("/usr/bin/pinleaf")));
+        bool open = false;
+        QTimer::singleShot(0, w, [w, &open] {
+            frmAbout* about = frmAbout::Loaded();
+            open = about && about->isVisible();
+            w->close();
+            if (about)
+                about->cmdOK->click();
+        });
+        w->mnuAbout->trigger();
+        QVERIFY(open);
+        QTRY_VERIFY(!w);
+        QVERIFY(QFile::exists(Autostart::location()));
+        Autostart::remove();
+    }
+
     void newNoteIsOffsetAndIndependent() {
         const QRect area = QApplication::primaryScreen()->availableGeometry();
         const auto newFrom = [](frmMain* w) {
