@@ -74,13 +74,18 @@ private slots:
         for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
             d = loadAbout();
             bool focused = false;
-            QTimer::singleShot(0, d, [d, key, &focused] {
+            bool closedByKey = false;
+            QTimer::singleShot(0, d, [d, key, &focused, &closedByKey] {
                 focused =
                     QTest::qWaitFor([d] { return QApplication::focusWidget() == d->cmdOK; }, 5000);
                 QTest::keyClick(d->cmdOK, Qt::Key(key));
+                closedByKey = !d->isVisible();
+                if (!closedByKey)
+                    d->reject();
             });
             d->exec();
             QVERIFY(focused);
+            QVERIFY(closedByKey);
             QVERIFY(!frmAbout::Loaded());
             QTRY_VERIFY(!d);
         }
