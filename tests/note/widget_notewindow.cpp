@@ -1,14 +1,12 @@
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"
-#include "platform/Autostart.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 #include "platform/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -112,8 +110,6 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    // "&New" opens an independent default note 200 twips further. One that would land off every
-    // screen comes back onto the nearest, its caption strip inside the work area.
     // The About dialog: modal and counted as a loaded window while it is open, the note out of
     // the topmost band meanwhile and back where its "Always on Top" item says afterwards.
     void aboutCommandPlacesTheNote() {
@@ -141,25 +137,10 @@ private slots:
             QCOMPARE(bool(w->windowHandle()->flags() & Qt::WindowStaysOnTopHint), onTop);
             w->mnuTop->trigger();
         }
-
-        // The last note closed while the dialog is open leaves the autostart entry in place; the
-        // command then ends without its note.
-        QVERIFY(Autostart::set(QStringLiteral("/usr/bin/pinleaf")));
-        bool open = false;
-        QTimer::singleShot(0, w, [w, &open] {
-            frmAbout* about = frmAbout::Loaded();
-            open = about && about->isVisible();
-            w->close();
-            if (about)
-                about->cmdOK->click();
-        });
-        w->mnuAbout->trigger();
-        QVERIFY(open);
-        QTRY_VERIFY(!w);
-        QVERIFY(QFile::exists(Autostart::location()));
-        Autostart::remove();
     }
 
+    // "&New" opens an independent default note 200 twips further. One that would land off every
+    // screen comes back onto the nearest, its caption strip inside the work area.
     void newNoteIsOffsetAndIndependent() {
         const QRect area = QApplication::primaryScreen()->availableGeometry();
         const auto newFrom = [](frmMain* w) {

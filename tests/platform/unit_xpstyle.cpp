@@ -5,156 +5,159 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMap>
-#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-// Files in memory, with their attributes; `writable` false plays a folder that takes no files,
+// Files in memory with their attributes; `writable` false plays a folder that takes no files,
 // `keepBytes` a write that stops short.
 class FakeManifestPlatform : public ManifestPlatform {
 public:
-    void initCommonControls() override { ++initCalls; }
-    QString executableFolder() const override { return QStringLiteral("C:\\Apps\\Pinleaf"); }
+    void initCommonControls() override {}
+    QString executableFolder() const override { return QStringLiteral("C:\\Apps"); }
     QString executableName() const override { return QStringLiteral("Pinleaf"); }
     ProgramVersion executableVersion() const override { return {1, 4, 2}; }
-    QString fileDescription() const override { return QStringLiteral("Pinleaf desktop notes"); }
+    QString fileDescription() const override { return QStringLiteral("Notes"); }
     QString commandLineArguments() const override { return QStringLiteral("\"a b.pnf\"  x"); }
     QString findFile(const QString& path, int mask) const override {
-        masks << mask;
         const int hiddenOrSystem = attributes.value(path) & (FileAttribute::Hidden | 4);
-        if (!files.contains(path) || (hiddenOrSystem & ~mask))
-            return QString();
-        return path.section(QDir::separator(), -1);
+        return files.contains(path) && !(hiddenOrSystem & ~mask) ? QStringLiteral("found")
+                                                                 : QString();
     }
     bool setAttributes(const QString& path, int value) override {
-        if (!files.contains(path))
-            return false;
         attributes[path] = value;
-        return true;
+        return files.contains(path);
     }
-    bool deleteFile(const QString& path) override {
-        if (attributes.value(path) & FileAttribute::ReadOnly)
-            return false;
-        attributes.remove(path);
-        return files.remove(path) > 0;
-    }
+    bool deleteFile(const QString& path) override { return files.remove(path) > 0; }
     bool writeFile(const QString& path, const QByteArray& bytes) override {
-        ++writes;
-        if (!writable)
-            return false;
-        files[path] = keepBytes < 0 ? bytes : bytes.left(keepBytes);
-        return keepBytes < 0;
+        if (writable)
+            files[path] = keepBytes < 0 ? bytes : bytes.left(keepBytes);
+        return writable && keepBytes < 0;
     }
     QByteArray readFile(const QString& path) const override { return files.value(path); }
 
     QMap<QString, QByteArray> files;
     QMap<QString, int> attributes;
-    mutable QList<int> masks;
-    int initCalls = 0;
-    int writes = 0;
     bool writable = true;
     int keepBytes = -1;
 };
 
-const QString ManifestPath = QStringLiteral("C:\\Apps\\Pinleaf") + QDir::separator() +
-                             QStringLiteral("Pinleaf.exe.manifest");
+// The system's own file operations in a folder of the test's choosing.
+class FolderManifestPlatform : public SystemManifestPlatform {
+public:
+    explicit FolderManifestPlatform(const QString& folder) : m_folder(folder) {}
+    QString executableFolder() const override { return m_folder; }
+    QString executableName() const override { return QStringLiteral("Pinleaf"); }
+
+private:
+    QString m_folder;
+};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
 } // namespace
 
-// The visual-styles manifest: its bytes, and when it is written and the program restarted.
+// The visual-styles manifest: its bytes, and when it is written and the program restarted, over
+// a fake and over the system's file operations.
 class XPStyleTest : public QObject {
     Q_OBJECT
-    std::shared_ptr<RecordingProcessLauncher> m_launcher;
 
 private slots:
-    void init() {
-        m_launcher = std::make_shared<RecordingProcessLauncher>();
-        ProcessLauncher::setOverride(m_launcher);
-    }
-    void cleanup() { ProcessLauncher::setOverride(nullptr); }
-
     void manifestBytes() {
-        QVERIFY(modXPStyle::ManifestTemplate().contains(QLatin1String("EXEDESCRIBTION")));
         const QByteArray bytes =
             modXPStyle::ManifestBytes(QStringLiteral("Pinleaf"), 1, 4, 2, QStringLiteral("Notes"));
-        QVERIFY(bytes.endsWith("</assembly>\r\n"));
-        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("EXE"));
         QList<QByteArray> lines = bytes.split('\n');
         QCOMPARE(lines.takeLast(), QByteArray());
         QCOMPARE(lines.size(), 22);
-        for (QByteArray& line : lines) {
-            QVERIFY2(line.endsWith('\r'), line.constData());
-            line.chop(1);
-            QVERIFY2(!line.contains('\r'), line.constData());
-        }
+        for (const QByteArray& line : lines)
+            QVERIFY2(line.indexOf('\r') == line.size() - 1, line.constData());
         QCOMPARE(lines[0],
-                 QByteArray(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?> )"));
-        QCOMPARE(lines[6], QByteArray(R"(    version="1.4.2.0")"));
-        QCOMPARE(lines[8], QByteArray(R"(    name="Pinleaf.exe"/>)"));
-        QCOMPARE(lines[9], QByteArray("    <description>Notes</description>"));
-        QCOMPARE(lines[16], QByteArray(R"(         publicKeyToken="6595b64144ccf1df")"));
-        QCOMPARE(lines[18], QByteArray(R"(         processorArchitecture="x86"/>)"));
-        const int indent[] = {0, 0, 3, 3, 0, 4, 4, 4, 4, 4, 4, 4, 4, 9, 9, 9, 9, 9, 9, 4, 4, 0};
-        for (int i = 0; i < 22; ++i) {
-            const qsizetype spaces = lines[i].size() - QByteArray(lines[i]).trimmed().size() -
-                                     (lines[i].endsWith(' ') ? 1 : 0);
-            QVERIFY2(spaces == indent[i], lines[i].constData());
-            QCOMPARE(lines[i].endsWith(' '), i == 0 || i == 1 || i == 2 || i == 4 || i == 5);
-        }
-        QVERIFY(!bytes.contains("EXE"));
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?> \r"));
+        QCOMPARE(lines[6], QByteArray("    version=\"1.4.2.0\"\r"));
+        QCOMPARE(lines[8], QByteArray("    name=\"Pinleaf.exe\"/>\r"));
+        QCOMPARE(lines[9], QByteArray("    <description>Notes</description>\r"));
+        QCOMPARE(lines[16], QByteArray("         publicKeyToken=\"6595b64144ccf1df\"\r"));
         // Names and descriptions cannot break the XML, and the bytes are what it declares.
         const QByteArray odd = modXPStyle::ManifestBytes(QStringLiteral("A&B"), 10, 0, 7,
-                                                         QStringLiteral("Caf\u00e9 <\"notes\">"));
-        QVERIFY(odd.contains(R"(name="A&amp;B.exe"/>)"));
-        QVERIFY(odd.contains(R"(version="10.0.7.0")"));
-        QVERIFY(odd.contains("<description>Caf\xC3\xA9 &lt;&quot;notes&quot;&gt;</description>"));
+                                                         QStringLiteral("Caf\u00e9 <\"x\">"));
+        QVERIFY(odd.contains("name=\"A&amp;B.exe\"/>") && odd.contains("\"10.0.7.0\""));
+        QVERIFY(odd.contains("<description>Caf\xC3\xA9 &lt;&quot;x&quot;&gt;</description>"));
     }
 
     void writesAndRestarts() {
+        auto launcher = std::make_shared<RecordingProcessLauncher>();
+        ProcessLauncher::setOverride(launcher);
         FakeManifestPlatform fake;
-        const QString restart = QStringLiteral("C:\\Apps\\Pinleaf") + QDir::separator() +
-                                QStringLiteral("Pinleaf.exe \"a b.pnf\"  x");
+        const QString path =
+            QStringLiteral("C:\\Apps") + QDir::separator() + QStringLiteral("Pinleaf.exe.manifest");
         // Missing: written, hidden and system, and the program starts again with its arguments.
         bool Restart = true, Overwrite = true;
         QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, fake), false);
         QCOMPARE(Overwrite, false);
-        QCOMPARE(fake.initCalls, 1);
-        QCOMPARE(fake.masks.first(), 1 | 2 | 4 | 32);
-        QCOMPARE(fake.files.value(ManifestPath),
-                 modXPStyle::ManifestBytes(QStringLiteral("Pinleaf"), 1, 4, 2,
-                                           QStringLiteral("Pinleaf desktop notes")));
-        QCOMPARE(fake.attributes.value(ManifestPath), 6);
-        QCOMPARE(m_launcher->started, QStringList{restart});
-        QCOMPARE(m_launcher->ended, 1);
+        QCOMPARE(fake.files.value(path), modXPStyle::ManifestBytes(QStringLiteral("Pinleaf"), 1, 4,
+                                                                   2, QStringLiteral("Notes")));
+        QCOMPARE(fake.attributes.value(path), 6);
+        QCOMPARE(launcher->started, QStringList{QStringLiteral("C:\\Apps") + QDir::separator() +
+                                                QStringLiteral("Pinleaf.exe \"a b.pnf\"  x")});
+        QCOMPARE(launcher->ended, 1);
 
-        // Present, even hidden and system: kept, and the program goes on.
-        Restart = Overwrite = true;
-        fake.files[ManifestPath] = "old";
+        // Present, hidden and system: kept, and the program goes on.
+        Overwrite = true;
+        fake.files[path] = "old";
         QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, fake), true);
-        QCOMPARE(fake.files.value(ManifestPath), QByteArray("old"));
-        QCOMPARE(m_launcher->ended, 1);
-
-        // Overwrite without a restart replaces a read-only file and says it was there.
+        QCOMPARE(fake.files.value(path), QByteArray("old"));
+        // Overwrite without a restart replaces it and says it was there.
         Restart = false;
         Overwrite = true;
-        fake.attributes[ManifestPath] = FileAttribute::ReadOnly;
         QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, fake), true);
-        QVERIFY(Overwrite);
-        QVERIFY(fake.files.value(ManifestPath).endsWith("</assembly>\r\n"));
-        QCOMPARE(m_launcher->started.size(), 1);
+        QVERIFY(Overwrite && fake.files.value(path).endsWith("</assembly>\r\n"));
+        QCOMPARE(launcher->started.size(), 1);
 
-        // No restart after a write that failed or stopped short, nor an end when the new
-        // process did not start.
+        // No restart after a write that failed or stopped short; no end when the new process
+        // did not start.
         for (int failure = 0; failure < 3; ++failure) {
             fake.files.clear();
             fake.writable = failure != 0;
             fake.keepBytes = failure == 1 ? 100 : -1;
-            m_launcher->starts = failure != 2;
+            launcher->starts = failure != 2;
             Restart = Overwrite = true;
             QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, fake), false);
-            QCOMPARE(m_launcher->started.size(), failure == 2 ? 2 : 1);
-            QCOMPARE(m_launcher->ended, 1);
+            QCOMPARE(launcher->started.size(), failure == 2 ? 2 : 1);
+            QCOMPARE(launcher->ended, 1);
         }
+        ProcessLauncher::setOverride(nullptr);
+    }
+
+    void realFolder() {
+        auto launcher = std::make_shared<RecordingProcessLauncher>();
+        ProcessLauncher::setOverride(launcher);
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.4.2"));
+        QTemporaryDir dir;
+        FolderManifestPlatform platform(dir.path());
+        const QString path =
+            dir.path() + QDir::separator() + QStringLiteral("Pinleaf.exe.manifest");
+        bool Restart = true, Overwrite = true;
+        QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, platform), false);
+        QCOMPARE(contents(path), modXPStyle::ManifestBytes(QStringLiteral("Pinleaf"), 1, 4, 2,
+                                                           platform.fileDescription()));
+        QCOMPARE(launcher->started.size(), 1);
+        // A read-only manifest counts as present and stays as it is.
+        QVERIFY(QFile::remove(path) && QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, platform), true);
+        QCOMPARE(contents(path), QByteArray());
+        // A folder that takes no file: no manifest, no restart, the program goes on.
+        FolderManifestPlatform gone(dir.path() + QStringLiteral("/missing"));
+        QCOMPARE(modXPStyle::EnsureStyleManifest(Restart, Overwrite, gone), false);
+        QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/missing")));
+        QCOMPARE(launcher->started.size(), 1);
+        QCOMPARE(launcher->ended, 1);
+        ProcessLauncher::setOverride(nullptr);
     }
 };
 
