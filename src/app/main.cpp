@@ -43,6 +43,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Pinleaf"));
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Pinleaf"));
+    // The executable's version, as the About dialog and the manifest read it.
+    QApplication::setApplicationVersion(QLatin1String(BuildConfig::Version));
 
     SessionEnd* sessionEnd = SessionEnd::install(&app);
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,

@@ -72,6 +72,7 @@ QLabel* picture(QWidget* parent, const QIcon& icon, int sizePx, const QString& t
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    Desktop::useVisualStyles();
     static quint64 created = 0;
     m_creationIndex = ++created;
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,8 +81,6 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     // The window icon is the dearest property of a new native window; handing it over once the
     // note is on screen lets a hundred notes appear at start-up without waiting for it.
     QTimer::singleShot(0, this, [this] { setWindowIcon(NotePictures::windowIcon()); });
-    // The visual-styles manifest that a note's initialisation checks exists only on Windows;
-    // nothing stands in for it here.
     createControls();
     createMenuItems(this);
     wireTextBox();
@@ -90,6 +89,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireWindowCommands();
     wireSpecialCommands();
     wireFileCommands();
+    wireAboutCommand();
     loadWindow();
 }
 

@@ -195,6 +195,10 @@ private:
     void onPrint();
     void offerPdf(const QString& reason);
 
+    // The About dialog (frmMain_about.cpp).
+    void wireAboutCommand();
+    void ShowAbout();
+
     // The help note (frmMain_help.cpp).
     void DisplayHelpNote();
 

@@ -7,4 +7,8 @@ namespace Desktop {
 // A drop shadow around the borderless window. On Linux desktops the compositor draws window
 // shadows itself, so there is nothing to ask for.
 void addDropShadow(QWidget* window);
+// Asks for the desktop's own look of the standard controls, first thing in a note's
+// construction. Windows needs the visual-styles manifest for it (which may restart the program);
+// Linux desktops need nothing.
+void useVisualStyles();
 } // namespace Desktop

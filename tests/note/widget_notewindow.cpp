@@ -1,13 +1,17 @@
 #include "TestHome.h"
+#include "app/modMain.h"
 #include "note/frmMain.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
+#include "platform/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -104,6 +108,35 @@ private slots:
         QCOMPARE(w.windowHandle(), handle);
         QCOMPARE(w.geometry(), before);
         QVERIFY(w.isVisible());
+    }
+
+    // The About dialog: modal and counted as a loaded window while it is open, the note out of
+    // the topmost band meanwhile and back where its "Always on Top" item says afterwards.
+    void aboutCommandPlacesTheNote() {
+        QPointer<frmMain> w = new frmMain;
+        const auto deleteNote = qScopeGuard([&w] { delete w; });
+        w->move(200, 150);
+        w->show();
+        for (const bool onTop : {true, false}) {
+            QCOMPARE(w->mnuTop->isChecked(), onTop);
+            bool checked = false;
+            QTimer::singleShot(0, w, [w, &checked] {
+                frmAbout* about = frmAbout::Loaded();
+                checked =
+                    QTest::qWaitFor([about] { return about && about->isVisible(); }) &&
+                    about->isModal() && modMain::LoadedWindowCount() == 2 &&
+                    !(w->windowFlags() & Qt::WindowStaysOnTopHint) &&
+                    (about->geometry().center() - w->geometry().center()).manhattanLength() <= 8;
+                if (about)
+                    about->cmdOK->click();
+            });
+            w->mnuAbout->trigger();
+            QVERIFY(checked);
+            QVERIFY(!frmAbout::Loaded());
+            QCOMPARE(bool(w->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
+            QCOMPARE(bool(w->windowHandle()->flags() & Qt::WindowStaysOnTopHint), onTop);
+            w->mnuTop->trigger();
+        }
     }
 
     // "&New" opens an independent default note 200 twips further. One that would land off every

@@ -2,4 +2,5 @@
 
 namespace Desktop {
 void addDropShadow(QWidget*) {}
+void useVisualStyles() {}
 } // namespace Desktop

@@ -1,0 +1,39 @@
+// The About command: the program's About dialog, modal, in front of the note that opened it.
+#include "note/frmMain.h"
+
+#include "BuildConfig.h"
+#include "app/modMain.h"
+#include "platform/frmAbout.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QWindow>
+
+void frmMain::wireAboutCommand() {
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+}
+
+// The note leaves the topmost band while the dialog is open, so it never covers it, and then
+// gets back the placement that its "Always on Top" item shows.
+void frmMain::ShowAbout() {
+    const QPointer<frmMain> self(this);
+    frmAbout* about = frmAbout::Load(QLatin1String(BuildConfig::FeedbackAddress),
+                                     QLatin1String(BuildConfig::WebSite));
+    if (about->isVisible()) {
+        about->raise();
+        about->activateWindow();
+        return;
+    }
+    modMain::SetWindowTopmost(this, 1);
+    about->centreOn(this);
+    // No owner: the dialog outlives a note that goes while it is open. The window system is
+    // still told which note it belongs to.
+    about->winId();
+    if (QWindow* handle = about->windowHandle())
+        handle->setTransientParent(windowHandle());
+    about->exec();
+    // A logoff while the dialog was open has stored the note and is ending the program.
+    if (!self || m_stored || modMain::SessionEnding())
+        return;
+    modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
+}
