@@ -153,11 +153,22 @@ pugi::xml_node childElement(pugi::xml_node parent, const char* name) {
 }
 
 // All text inside an element, at any depth, entities already decoded by the parser.
+// Line breaks are made LF node by node: a CR that ends one text node (a "&#13;") and the LF that
+// starts the next are two breaks, as they are once the document has been written again.
 struct TextCollector : pugi::xml_tree_walker {
     std::string text;
     bool for_each(pugi::xml_node& node) override {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            text += node.value();
+        if (node.type() != pugi::node_pcdata && node.type() != pugi::node_cdata)
+            return true;
+        for (const char* c = node.value(); *c; ++c) {
+            if (*c == '\r') {
+                text += '\n';
+                if (c[1] == '\n')
+                    ++c;
+            } else {
+                text += *c;
+            }
+        }
         return true;
     }
 };
