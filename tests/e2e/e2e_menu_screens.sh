@@ -6,20 +6,7 @@ start_app
 note=$(wait_windows 1)
 read -r x y w h <<<"$(geometry_of "$note")"
 
-# Popup menus are windows of their own, without the note's title.
-visible_windows() {
-    xdotool search --onlyvisible --class pinleaf 2>/dev/null | grep -c . || true
-}
 notes_only=$(visible_windows)
-# A right click at $1 $2 into a note's text.
-open_main_menu() {
-    xdotool mousemove "$1" "$2" click 3
-    for _ in $(seq 1 50); do
-        [ "$(visible_windows)" -gt "$notes_only" ] && sleep 0.3 && return 0
-        sleep 0.1
-    done
-    fail "the main menu did not open"
-}
 open_main_menu $((x + 60)) $((y + 60))
 screenshot menu-1-main-menu
 xdotool key Escape

@@ -6,18 +6,7 @@ start_app
 note=$(wait_windows 1)
 read -r x y w h <<<"$(geometry_of "$note")"
 
-# Popup menus are windows of their own, without the note's title.
-visible_windows() {
-    xdotool search --onlyvisible --class pinleaf 2>/dev/null | grep -c . || true
-}
-notes_only=$(visible_windows)
-xdotool mousemove $((x + 60)) $((y + 60)) click 3
-for _ in $(seq 1 50); do
-    [ "$(visible_windows)" -gt "$notes_only" ] && break
-    sleep 0.1
-done
-[ "$(visible_windows)" -gt "$notes_only" ] || fail "the main menu did not open"
-sleep 0.3
+open_main_menu $((x + 60)) $((y + 60))
 # "Special Note" is the third item; its first item is "Time".
 xdotool key Down Down Down Right
 sleep 0.3

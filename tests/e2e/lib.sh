@@ -199,3 +199,21 @@ notes_on_disk() {
         data_of "$f"
     done
 }
+
+# Pinleaf's visible windows, its pop-up menus included (they are windows of their own, without
+# the note's title).
+visible_windows() {
+    xdotool search --onlyvisible --class pinleaf 2>/dev/null | grep -c . || true
+}
+
+# A right click at $1 $2 into a note's text; returns once the main menu is on screen.
+open_main_menu() {
+    local before
+    before=$(visible_windows)
+    xdotool mousemove "$1" "$2" click 3
+    for _ in $(seq 1 50); do
+        [ "$(visible_windows)" -gt "$before" ] && sleep 0.3 && return 0
+        sleep 0.1
+    done
+    fail "the main menu did not open"
+}
