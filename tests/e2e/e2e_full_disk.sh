@@ -2,8 +2,8 @@
 # there is room again the next start shows all hundred notes.
 source "$(dirname "$0")/lib.sh"
 if [ "$(id -u)" -ne 0 ]; then
-    echo "PASS (skipped: mounting a small file system needs root)"
-    exit 0
+    echo "SKIPPED: mounting a small file system needs root"
+    exit 77
 fi
 start_display
 
