@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "NoteWidgets.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
@@ -15,23 +16,6 @@
 #include <QtTest>
 
 namespace {
-QTextCharFormat formatAt(RichTextBox* box, int pos) {
-    QTextCursor c(box->document());
-    c.setPosition(pos + 1);
-    return c.charFormat();
-}
-
-void select(RichTextBox* box, int from, int to) {
-    QTextCursor c = box->textCursor();
-    c.setPosition(from);
-    c.setPosition(to, QTextCursor::KeepAnchor);
-    box->setTextCursor(c);
-}
-
-QString writeFile(const QString& name, const QByteArray& bytes) {
-    return writeBytes(TestHome::root() + u'/' + name, bytes);
-}
-
 // Drops local files, or a text when `text` is set.
 void drop(frmMain& w, const QStringList& paths, const QString& text = QString()) {
     QMimeData mime;
@@ -134,10 +118,10 @@ private slots:
     }
 
     void dropReadsTheFirstFile() {
-        const QString utf8 = writeFile("utf8.txt", "\xEF\xBB\xBF"
-                                                   "first\r\nline \xC3\xBC");
-        const QString ansi = writeFile("ansi.txt", "caf\xE9 \x80 \x93x\x94");
-        const QString big = writeFile("big.txt", "");
+        const QString utf8 = writeBytes(TestHome::root() + "/utf8.txt", "\xEF\xBB\xBF"
+                                                                        "first\r\nline \xC3\xBC");
+        const QString ansi = writeBytes(TestHome::root() + "/ansi.txt", "caf\xE9 \x80 \x93x\x94");
+        const QString big = writeBytes(TestHome::root() + "/big.txt", "");
         QFile(big).resize(16 * 1024 * 1024 + 1);
         const QString fifo = TestHome::root() + "/fifo"; // reading it would block
         QProcess::execute("mkfifo", {fifo});
