@@ -60,21 +60,18 @@ private slots:
         QCOMPARE(w.RTB1->text(), QString("hello worldhello"));
     }
 
-    void clearAllLeavesAPlainEmptyNote() {
+    // "Clear All" empties the note and takes the mark away (what it does to a special note is
+    // checked with the special notes); the text box's own undo brings the text back. Right after
+    // the Control key it writes the web site's address instead.
+    void clearAllLeavesAnEmptyNote() {
         frmMain w;
         w.setIsDirty(true);
-        w.RTB1->setText("12:00:00");
-        w.RTB1->setReadOnly(true);
-        w.Timer1->start();
-        w.mnuSave[0]->setEnabled(false);
-        w.mnuSave[1]->setEnabled(false);
-        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
         QTest::keyClick(w.RTB1, Qt::Key_V, Qt::ControlModifier); // the last key is V
+        w.RTB1->setText("12:00:00");
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
         w.mnuEdit[2]->trigger();
-        QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
-        QVERIFY(w.mnuSave[0]->isEnabled() && w.mnuSave[1]->isEnabled());
+        QVERIFY(w.RTB1->text().isEmpty());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
-        // The text box's own undo brings the text back.
         w.mnuEdit[1]->trigger();
         QCOMPARE(w.RTB1->text(), QString("12:00:00"));
 
