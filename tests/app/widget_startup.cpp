@@ -1,3 +1,4 @@
+#include "NoteWidgets.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "app/modMain.h"
@@ -15,32 +16,10 @@
 #include <QScreen>
 #include <QtTest>
 
-#include <algorithm>
-
 namespace {
-QList<frmMain*> openNotes() {
-    QList<frmMain*> notes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* n = qobject_cast<frmMain*>(w); n && n->isVisible())
-            notes << n;
-    }
-    std::sort(notes.begin(), notes.end(),
-              [](frmMain* a, frmMain* b) { return a->creationIndex() < b->creationIndex(); });
-    return notes;
-}
-
 NoteRecord record(const QString& color, const QString& text, int left) {
-    NoteRecord r;
-    r.Color = color;
-    r.Data = text;
-    r.TimeDate = "1/2/2026 3:04:05 PM";
-    r.Height = 3000;
-    r.Width = 4500;
-    r.Left = left;
-    r.Top = 1500;
-    return r;
+    return {color, {}, text, 3000, 4500, left, 1500, "1/2/2026 3:04:05 PM"};
 }
-
 } // namespace
 
 // Which windows start-up opens for a command line, a notes store, or nothing usable.
@@ -48,12 +27,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { QFile::remove(modNote::StorePath()); }
-    void cleanup() {
-        QList<QPointer<frmMain>> notes;
-        for (frmMain* n : openNotes())
-            notes << n;
-        qDeleteAll(notes);
-    }
+    void cleanup() { deleteAllNotes(); }
 
     void storeOpensEveryNoteInOrderAndIsDeleted() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -122,18 +96,14 @@ private slots:
     // and once they are on screen the user is told where the file is.
     void halfReadableStoreIsKeptAndReported() {
         modNote::AppendNoteToStore(record("green", "complete", 0));
-        QFile store(modNote::StorePath());
-        QVERIFY(store.open(QIODevice::ReadOnly));
-        QByteArray bytes = store.readAll();
-        store.close();
+        QByteArray bytes = readBytes(modNote::StorePath());
         bytes.replace("</NOTES>", "<NOTE><DATA>no geometry</DATA></NOTE></NOTES>");
         writeBytes(modNote::StorePath(), bytes);
         const int noticesBefore = Notice::shown().size();
         modMain::Main(QString());
         QCOMPARE(openNotes().size(), 1);
         QCOMPARE(openNotes()[0]->RTB1->text(), QString("complete"));
-        QVERIFY(store.open(QIODevice::ReadOnly));
-        QCOMPARE(store.readAll(), bytes);
+        QCOMPARE(readBytes(modNote::StorePath()), bytes);
         QCOMPARE(Notice::shown().size(), noticesBefore + 1);
         QVERIFY(Notice::shown().last().startsWith("Notes store could not be read: "));
         QVERIFY(Notice::shown().last().contains(modNote::StorePath()));

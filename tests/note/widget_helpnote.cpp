@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
@@ -9,24 +10,6 @@
 #include <QLabel>
 #include <QtTest>
 
-namespace {
-frmMain* newestNote() {
-    frmMain* newest = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* note = qobject_cast<frmMain*>(w);
-        if (note && (!newest || note->creationIndex() > newest->creationIndex()))
-            newest = note;
-    }
-    return newest;
-}
-
-QTextCharFormat formatAt(RichTextBox* box, int pos) {
-    QTextCursor c(box->document());
-    c.setPosition(pos + 1);
-    return c.charFormat();
-}
-} // namespace
-
 class HelpNoteTest : public QObject {
     Q_OBJECT
 private slots:
@@ -36,7 +19,7 @@ private slots:
         w.setTop(1500);
         w.show();
         w.mnuHelp->trigger();
-        frmMain* help = newestNote();
+        frmMain* help = openNotes().last();
         QVERIFY(help != &w && help->isVisible());
         QCOMPARE(help->geometry(), Twips::toPixels(3200, 1700, 6000, 6200));
 
@@ -62,11 +45,11 @@ private slots:
 
         // The picture opens the same note; help from a help note opens one further along.
         QTest::mouseClick(w.imgHelp, Qt::LeftButton);
-        frmMain* second = newestNote();
+        frmMain* second = openNotes().last();
         QVERIFY(second != help && second->RTB1->text() == text);
         QCOMPARE(second->geometry(), help->geometry());
         second->mnuHelp->trigger();
-        QCOMPARE(newestNote()->pos(),
+        QCOMPARE(openNotes().last()->pos(),
                  Twips::toPixels(second->Left() + 200, second->Top() + 200, 1, 1).topLeft());
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
     }

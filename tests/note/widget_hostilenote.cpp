@@ -1,4 +1,5 @@
 #include "FifoTrap.h"
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
@@ -14,15 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-// How many pixels of the image pass `test`.
-template <typename Test> int pixels(const QImage& image, Test test) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            n += test(image.pixelColor(x, y)) ? 1 : 0;
-    }
-    return n;
-}
 bool light(const QColor& c) {
     return c.lightness() > 160;
 }

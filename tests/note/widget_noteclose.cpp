@@ -1,3 +1,4 @@
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"
@@ -27,15 +28,6 @@ QPointer<frmMain> changedNoteWithFile(const QString& path, const QString& text) 
     w->RTB1->setText(text);
     return w;
 }
-
-void closeAll() {
-    QList<QPointer<frmMain>> notes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* note = qobject_cast<frmMain*>(w))
-            notes << note;
-    }
-    qDeleteAll(notes);
-}
 } // namespace
 
 // What a note's close request keeps of it: the save prompt, the autostart entry and the store.
@@ -52,7 +44,7 @@ private slots:
         Autostart::remove();
     }
     void cleanup() {
-        closeAll();
+        deleteAllNotes();
         MessagePrompt::clearQueue();
         FileDialogBackend::setOverride(nullptr);
     }
@@ -130,17 +122,13 @@ private slots:
     // The real message box, answered as a user would.
     void realPromptAnswersCancel() {
         QPointer<frmMain> w = changedNoteWithFile(TestHome::root() + "/real.pnf", "x");
-        QTimer::singleShot(50, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QCOMPARE(box->windowTitle(), QString("Perform Save"));
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
-                     box->button(QMessageBox::Yes));
-            box->button(QMessageBox::Cancel)->click();
-        });
+        SeenBox seen;
+        answerBoxLater(&seen, QMessageBox::Cancel);
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
+        QCOMPARE(seen.title, QString("Perform Save"));
+        QCOMPARE(seen.format, Qt::PlainText);
+        QCOMPARE(seen.defaultButton, QMessageBox::Yes);
     }
 
     // Only the last loaded window takes the autostart entry with it; an open dialog counts.

@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "NoteWidgets.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
@@ -15,23 +16,6 @@
 #include <QtTest>
 
 namespace {
-QTextCharFormat formatAt(RichTextBox* box, int pos) {
-    QTextCursor c(box->document());
-    c.setPosition(pos + 1);
-    return c.charFormat();
-}
-
-void select(RichTextBox* box, int from, int to) {
-    QTextCursor c = box->textCursor();
-    c.setPosition(from);
-    c.setPosition(to, QTextCursor::KeepAnchor);
-    box->setTextCursor(c);
-}
-
-QString writeFile(const QString& name, const QByteArray& bytes) {
-    return writeBytes(TestHome::root() + u'/' + name, bytes);
-}
-
 // Drops local files, or a text when `text` is set.
 void drop(frmMain& w, const QStringList& paths, const QString& text = QString()) {
     QMimeData mime;
@@ -76,21 +60,18 @@ private slots:
         QCOMPARE(w.RTB1->text(), QString("hello worldhello"));
     }
 
-    void clearAllLeavesAPlainEmptyNote() {
+    // "Clear All" empties the note and takes the mark away (what it does to a special note is
+    // checked with the special notes); the text box's own undo brings the text back. Right after
+    // the Control key it writes the web site's address instead.
+    void clearAllLeavesAnEmptyNote() {
         frmMain w;
         w.setIsDirty(true);
-        w.RTB1->setText("12:00:00");
-        w.RTB1->setReadOnly(true);
-        w.Timer1->start();
-        w.mnuSave[0]->setEnabled(false);
-        w.mnuSave[1]->setEnabled(false);
-        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
         QTest::keyClick(w.RTB1, Qt::Key_V, Qt::ControlModifier); // the last key is V
+        w.RTB1->setText("12:00:00");
+        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
         w.mnuEdit[2]->trigger();
-        QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
-        QVERIFY(w.mnuSave[0]->isEnabled() && w.mnuSave[1]->isEnabled());
+        QVERIFY(w.RTB1->text().isEmpty());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
-        // The text box's own undo brings the text back.
         w.mnuEdit[1]->trigger();
         QCOMPARE(w.RTB1->text(), QString("12:00:00"));
 
@@ -134,10 +115,10 @@ private slots:
     }
 
     void dropReadsTheFirstFile() {
-        const QString utf8 = writeFile("utf8.txt", "\xEF\xBB\xBF"
-                                                   "first\r\nline \xC3\xBC");
-        const QString ansi = writeFile("ansi.txt", "caf\xE9 \x80 \x93x\x94");
-        const QString big = writeFile("big.txt", "");
+        const QString utf8 = writeBytes(TestHome::root() + "/utf8.txt", "\xEF\xBB\xBF"
+                                                                        "first\r\nline \xC3\xBC");
+        const QString ansi = writeBytes(TestHome::root() + "/ansi.txt", "caf\xE9 \x80 \x93x\x94");
+        const QString big = writeBytes(TestHome::root() + "/big.txt", "");
         QFile(big).resize(16 * 1024 * 1024 + 1);
         const QString fifo = TestHome::root() + "/fifo"; // reading it would block
         QProcess::execute("mkfifo", {fifo});

@@ -1,5 +1,6 @@
 // Note files, e-mail, the web site and the PDF offer, driven through the note's own menu items.
 #include "BuildConfig.h"
+#include "NoteWidgets.h"
 #include "RecordingUrlOpener.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -29,18 +30,6 @@ NoteRecord stored(const QString& text, const QString& color, int h, int w, int l
     return {color, {}, text, h, w, left, top, "2.1.2026 3:04:05 PM"};
 }
 
-QList<frmMain*> notesOtherThan(const frmMain* note) {
-    QList<frmMain*> notes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* n = qobject_cast<frmMain*>(w);
-        if (n && n != note && n->isVisible())
-            notes << n;
-    }
-    std::sort(notes.begin(), notes.end(),
-              [](frmMain* a, frmMain* b) { return a->creationIndex() < b->creationIndex(); });
-    return notes;
-}
-
 // A note the user has written in, as after a click and typing.
 frmMain* writtenNote(const QString& text) {
     auto* w = new frmMain;
@@ -48,19 +37,6 @@ frmMain* writtenNote(const QString& text) {
     w->setIsDirty(true);
     w->RTB1->setText(text);
     return w;
-}
-
-// Answers the next real message box with OK from the event loop, keeping what it said.
-void answerWarningLater(QString* title, QString* text, Qt::TextFormat* format) {
-    QTimer::singleShot(50, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *title = box->windowTitle();
-        *text = box->text();
-        *format = box->textFormat();
-        box->button(QMessageBox::Ok)->click();
-    });
 }
 } // namespace
 
@@ -89,8 +65,7 @@ private slots:
         if (!m_mounted.isEmpty())
             QProcess::execute("umount", {m_mounted});
         m_mounted.clear();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete qobject_cast<frmMain*>(w);
+        deleteAllNotes();
         MessagePrompt::clearQueue();
         FileDialogBackend::setOverride(nullptr);
         UrlOpener::setOverride(nullptr);
@@ -111,21 +86,15 @@ private slots:
         w->show();
         m_dialogs->chooseFile(file);
         w->mnuOpen->trigger();
-        QCOMPARE(w->RTB1->text(), QString("first"));
-        QCOMPARE(w->colorSchemeName(), QString("blue"));
-        QCOMPARE(QList<double>({w->Left(), w->Top(), w->Width(), w->Height()}),
-                 QList<double>({1500, 1200, 3000, 2400}));
         QCOMPARE(w->lblDate->text(), QString("2.1.2026 3:04:05 PM"));
-        QCOMPARE(w->Tag(), file);
-        QVERIFY(w->IsDirty());
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
-        const QList<frmMain*> others = notesOtherThan(w);
-        QCOMPARE(others.size(), 2);
-        const QList<QList<double>> places{{3000, 1500, 3600, 2700}, {4500, 3000, 4200, 3000}};
-        for (int i = 0; i < 2; ++i) {
-            frmMain* n = others[i];
-            QCOMPARE(n->RTB1->text(), QString(i == 0 ? "second" : "third"));
-            QCOMPARE(n->colorSchemeName(), QString(i == 0 ? "red" : "grey"));
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 3);
+        const QList<QList<double>> places{
+            {1500, 1200, 3000, 2400}, {3000, 1500, 3600, 2700}, {4500, 3000, 4200, 3000}};
+        for (int i = 0; i < 3; ++i) {
+            frmMain* n = notes[i];
+            QCOMPARE(n->RTB1->text(), QStringList({"first", "second", "third"})[i]);
+            QCOMPARE(n->colorSchemeName(), QStringList({"blue", "red", "grey"})[i]);
             QCOMPARE(QList<double>({n->Left(), n->Top(), n->Width(), n->Height()}), places[i]);
             QCOMPARE(n->Tag(), file);
             QVERIFY(n->IsDirty());
@@ -140,7 +109,7 @@ private slots:
         QCOMPARE(edited->RTB1->text(), QString("first"));
         QCOMPARE(edited->lblCaption->text(), QString(" Pinleaf*"));
         QVERIFY(edited->RTB1->isReadOnly() && edited->Timer1->isActive());
-        QCOMPARE(notesOtherThan(w).size(), 5);
+        QCOMPARE(openNotes().size(), 6);
 
         // A cancelled dialog says nothing; a file that is no note file says where and why, and
         // the note stays as it was.
@@ -159,7 +128,7 @@ private slots:
             QCOMPARE(edited->Tag(), file);
             MessagePrompt::queueAnswers({MessagePrompt::Yes});
         }
-        QCOMPARE(notesOtherThan(w).size(), 5);
+        QCOMPARE(openNotes().size(), 6);
     }
 
     // "&Save" asks for a file only while the note has none; "Save As" always asks. A write takes
@@ -215,13 +184,13 @@ private slots:
         frmMain* w = writtenNote("new text");
         w->setTag(readOnly);
         w->RTB1->setText("newer text");
-        QString title, text;
-        Qt::TextFormat format = Qt::AutoText;
-        answerWarningLater(&title, &text, &format);
+        SeenBox seen;
+        answerBoxLater(&seen, QMessageBox::Ok);
         w->mnuSave[0]->trigger();
-        QCOMPARE(title, QString("Save Note"));
-        QVERIFY2(text.contains(readOnly) && text.contains("read-only"), qPrintable(text));
-        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(seen.title, QString("Save Note"));
+        QVERIFY2(seen.text.contains(readOnly) && seen.text.contains("read-only"),
+                 qPrintable(seen.text));
+        QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(readBytes(readOnly), QByteArray("old bytes"));
         QCOMPARE(QDir(m_dir).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.pnf"});
         QCOMPARE(w->Tag(), readOnly);
@@ -264,10 +233,7 @@ private slots:
         frmMain* w = writtenNote("a b\r\nc & d");
         const QString to = BuildConfig::FeedbackAddress;
         w->mnuEmail->trigger();
-        QTextCursor cursor = w->RTB1->textCursor();
-        cursor.setPosition(2);
-        cursor.setPosition(5, QTextCursor::KeepAnchor);
-        w->RTB1->setTextCursor(cursor);
+        select(w->RTB1, 2, 5);
         w->mnuEmailSelection->trigger();
         w->RTB1->setSelStart(0);
         w->mnuEmailSelection->trigger();

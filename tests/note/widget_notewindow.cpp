@@ -1,3 +1,4 @@
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"
@@ -45,25 +46,21 @@ private slots:
         QVERIFY(w.isRolledUp());
         QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
         QCOMPARE(w.size(), QSize(300, 200));
-    }
 
-    // A pair cut by the 35-character limit leaves its carriage return at the end.
-    void previewCutsInsideALineBreak() {
-        frmMain w;
-        w.RTB1->setText(QString(34, 'x') + "\r\nnext");
-        w.rollUp();
-        QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip(QString(34, 'x') + "\r"));
-    }
+        // A pair cut by the 35-character limit leaves its carriage return at the end.
+        frmMain cut;
+        cut.RTB1->setText(QString(34, 'x') + "\r\nnext");
+        cut.rollUp();
+        QCOMPARE(cut.imgIcon->toolTip(), asPlainTooltip(QString(34, 'x') + "\r"));
 
-    // A tile that never rolled up in this window (as a note stored rolled up comes back) gets
-    // the default size instead of vanishing.
-    void restoreWithoutStoredSizeGivesDefault() {
-        frmMain w;
-        w.setWidth(500);
-        w.setHeight(425);
-        QVERIFY(w.isRolledUp());
-        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
-        QCOMPARE(w.size(), QSize(223, 191));
+        // A tile that never rolled up in this window (as a note stored rolled up comes back)
+        // gets the default size instead of vanishing.
+        frmMain stored;
+        stored.setWidth(500);
+        stored.setHeight(425);
+        QVERIFY(stored.isRolledUp());
+        QTest::mouseDClick(stored.imgIcon, Qt::LeftButton);
+        QCOMPARE(stored.size(), QSize(223, 191));
     }
 
     void resetKeepsPositionAndState() {
@@ -145,12 +142,7 @@ private slots:
         const QRect area = QApplication::primaryScreen()->availableGeometry();
         const auto newFrom = [](frmMain* w) {
             w->mnuNew->trigger();
-            frmMain* created = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (auto* n = qobject_cast<frmMain*>(top); n && n != w && n->isVisible())
-                    created = n;
-            }
-            return QPointer<frmMain>(created);
+            return QPointer<frmMain>(openNotes().last());
         };
         auto* w = new frmMain;
         w->SetColor("blue");

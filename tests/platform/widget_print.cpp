@@ -1,4 +1,5 @@
 // Printing a text box, read back from the PDF that a PDF printer writes (poppler's tools).
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "platform/RichTextBox.h"
 #include "platform/modPrintRtb.h"
@@ -134,17 +135,11 @@ private slots:
         RichTextBox box;
         box.setBackColor(0x80FFFF); // yellow paper
         box.setText("plain bold italic red");
-        const auto select = [&box](int from, int to) {
-            QTextCursor c = box.textCursor();
-            c.setPosition(from);
-            c.setPosition(to, QTextCursor::KeepAnchor);
-            box.setTextCursor(c);
-        };
-        select(6, 10);
+        select(&box, 6, 10);
         box.setSelBold(true);
-        select(11, 17);
+        select(&box, 11, 17);
         box.setSelItalic(true);
-        select(18, 21);
+        select(&box, 18, 21);
         box.setSelColor(0x0000FF); // red
         box.setSelFontSize(48);
         const Printed out = print(box, Inch, Inch, Inch, Inch);
@@ -155,16 +150,12 @@ private slots:
         run("pdftoppm", {"-r", "40", "-png", "-singlefile", out.file, out.file});
         const QImage page(out.file + ".png");
         QVERIFY(!page.isNull());
-        int red = 0, yellow = 0;
-        for (int y = 0; y < page.height(); ++y) {
-            for (int x = 0; x < page.width(); ++x) {
-                const QColor c = page.pixelColor(x, y);
-                red += c.red() > 180 && c.green() < 90 && c.blue() < 90;
-                yellow += c.red() > 200 && c.green() > 200 && c.blue() < 160;
-            }
-        }
-        QVERIFY(red > 20);
-        QCOMPARE(yellow, 0);
+        const auto red = [](QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; };
+        const auto yellow = [](QColor c) {
+            return c.red() > 200 && c.green() > 200 && c.blue() < 160;
+        };
+        QVERIFY(pixels(page, red) > 20);
+        QCOMPARE(pixels(page, yellow), 0);
     }
 };
 

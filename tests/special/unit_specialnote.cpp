@@ -1,4 +1,5 @@
 #include "FakeSystemInfo.h"
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "platform/Clock.h"
 #include "platform/RichTextBox.h"
@@ -89,11 +90,8 @@ private slots:
         box.setSelItalic(true);
         ShowTimeNote(box);
         QCOMPARE(box.text(), QString("Time:\r\n09:05:07 PM"));
-        QTextCursor c(box.document());
-        c.setPosition(1);
-        const QTextCharFormat heading = c.charFormat();
-        c.setPosition(8);
-        const QTextCharFormat body = c.charFormat();
+        const QTextCharFormat heading = formatAt(&box, 0);
+        const QTextCharFormat body = formatAt(&box, 7);
         QVERIFY(heading.fontWeight() == QFont::Bold && heading.fontPointSize() == 10);
         QCOMPARE(heading.foreground().color(), QColor(0, 0, 255));
         QVERIFY(body.fontWeight() != QFont::Bold && !body.fontItalic());
@@ -101,8 +99,7 @@ private slots:
         QCOMPARE(QFontInfo(body.font()).family(), QFontInfo(box.font()).family());
         ShowDrivesNote(box);
         QCOMPARE(box.text(), QString("Drive(s):\r\n/   (Local Hard Drive)  \r\n"));
-        c.setPosition(12);
-        QCOMPARE(c.charFormat().fontPointSize(), 10.0);
+        QCOMPARE(formatAt(&box, 11).fontPointSize(), 10.0);
     }
 };
 
