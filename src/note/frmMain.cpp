@@ -62,12 +62,20 @@ QFont noteFont() {
     return f;
 }
 
-QLabel* picture(QWidget* parent, const QIcon& icon, int sizePx, const QString& tip) {
+QLabel* picture(QWidget* parent, const QString& tip) {
     auto* l = new QLabel(parent);
-    l->setPixmap(icon.pixmap(QSize(sizePx, sizePx), parent->devicePixelRatioF()));
-    l->setScaledContents(true);
     l->setToolTip(tip);
     return l;
+}
+
+// A picture drawn at `drawnPx` and stretched over its control, as a label with scaled contents
+// would show it; the stretched pixmap is made once for every window rather than by each label.
+void fit(QLabel* label, const QIcon& icon, int drawnPx) {
+    const qreal dpr = label->devicePixelRatioF();
+    const QSize target = label->contentsRect().size() * dpr;
+    if (target.isEmpty() || label->pixmap().size() == target)
+        return;
+    label->setPixmap(NotePictures::scaledPicture(icon, drawnPx, target, dpr));
 }
 } // namespace
 
@@ -78,9 +86,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pinleaf"));
     setAutoFillBackground(true);
-    // The window icon is the dearest property of a new native window; handing it over once the
-    // note is on screen lets a hundred notes appear at start-up without waiting for it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(NotePictures::windowIcon()); });
+    setWindowIcon(NotePictures::windowIconSet());
     createControls();
     createMenuItems(this);
     wireTextBox();
@@ -96,7 +102,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
-    imgIcon = picture(this, NotePictures::caption(), 32, QString());
+    imgIcon = picture(this, QString());
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
     lblCaption->setFont(verdana(9));
     lblCaption->setAutoFillBackground(true);
@@ -108,8 +114,8 @@ void frmMain::createControls() {
     // Label text that could come from a note is shown as written: rich text would load the
     // pictures it names (a device or a FIFO would hang the note).
     lblCaption->setTextFormat(Qt::PlainText);
-    imgHelp = picture(this, NotePictures::help(), 17, QStringLiteral("Display help"));
-    CloseImage = picture(this, NotePictures::close(), 17, QStringLiteral("Close note"));
+    imgHelp = picture(this, QStringLiteral("Display help"));
+    CloseImage = picture(this, QStringLiteral("Close note"));
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
@@ -119,7 +125,7 @@ void frmMain::createControls() {
     lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
     lblDate->setAttribute(Qt::WA_TranslucentBackground);
-    imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));
+    imgResize = picture(this, QStringLiteral("Resize note"));
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);
@@ -131,6 +137,13 @@ void frmMain::createControls() {
                        static_cast<QWidget*>(imgResize), static_cast<QWidget*>(lblDate)})
         w->installEventFilter(this);
     placeControls();
+}
+
+void frmMain::fitPictures() {
+    fit(imgIcon, NotePictures::caption(), 32);
+    fit(imgHelp, NotePictures::help(), 17);
+    fit(CloseImage, NotePictures::close(), 17);
+    fit(imgResize, NotePictures::resize(), 12);
 }
 
 // The loading steps of a new window, in their fixed order.

@@ -139,6 +139,8 @@ private:
     void runLayout();
     void resizePixels(int w, int h);
     void placeControls();
+    // Gives the picture controls their pictures at the size they are placed at.
+    void fitPictures();
 
     // Text box and pointer wiring (frmMain_events.cpp).
     void wireTextBox();
