@@ -80,6 +80,14 @@ void fit(QLabel* label, const QIcon& icon, int drawnPx) {
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    construct(false);
+}
+
+frmMain::frmMain(Restoring) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    construct(true);
+}
+
+void frmMain::construct(bool restoring) {
     Desktop::useVisualStyles();
     static quint64 created = 0;
     m_creationIndex = ++created;
@@ -96,7 +104,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireSpecialCommands();
     wireFileCommands();
     wireAboutCommand();
-    loadWindow();
+    loadWindow(restoring);
 }
 
 frmMain::~frmMain() = default;
@@ -147,9 +155,10 @@ void frmMain::fitPictures() {
 }
 
 // The loading steps of a new window, in their fixed order.
-void frmMain::loadWindow() {
-    applyStartupGeometry();
-    RTB1->setText(placeholderText());
+void frmMain::loadWindow(bool restoring) {
+    applyStartupGeometry(restoring);
+    if (!restoring)
+        RTB1->setText(placeholderText());
     m_docking = std::make_unique<clsDockingHandler>();
     m_docking->setParentForm(this);
     m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
@@ -160,14 +169,15 @@ void frmMain::loadWindow() {
     Desktop::addDropShadow(this);
 }
 
-void frmMain::applyStartupGeometry() {
+void frmMain::applyStartupGeometry(bool restoring) {
     const NoteSettings::NewNote n = NoteSettings::readNewNote();
     setHeight(n.height);
     setWidth(n.width);
     setTop(n.top);
     setLeft(n.left);
     mnuSaveSettings->setChecked(n.saveSettings);
-    SetColor(n.color);
+    if (!restoring)
+        SetColor(n.color);
 }
 
 void frmMain::attachMenuIcons() {

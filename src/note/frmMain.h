@@ -131,8 +131,13 @@ protected:
 private:
     // Construction (frmMain.cpp).
     void createControls();
-    void loadWindow();
-    void applyStartupGeometry();
+    // A window for a stored note, which takes its colour and text from the note alone.
+    struct Restoring {};
+    explicit frmMain(Restoring);
+    void construct(bool restoring);
+    // A restored note skips the new note's colour and placeholder text.
+    void loadWindow(bool restoring);
+    void applyStartupGeometry(bool restoring);
     void attachMenuIcons();
 
     // Layout (frmMain_layout.cpp).
