@@ -126,6 +126,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -164,6 +165,9 @@ private:
     bool handleResizeGripEvent(QEvent* e);
     void startDrag(QWidget* surface, const QPointF& globalPos);
     void continueDrag(QWidget* surface, const QPointF& globalPos);
+    // Moves the window to the latest pointer position of the drag.
+    void applyDrag();
+    void onDragFrame();
 
     // Window menu commands (frmMain_window.cpp).
     void wireWindowCommands();
@@ -232,5 +236,10 @@ private:
     // Corner sizing tracked by the window itself, where the window manager does not do it.
     bool m_sizing = false;
     bool m_raisePending = true;
+    // Pointer moves of a drag are applied at most once a frame; the latest one wins.
+    QTimer* m_dragFrame = nullptr;
+    QWidget* m_dragSurface = nullptr;
+    QPointF m_dragPos;
+    bool m_dragPending = false;
     QPoint m_sizingOffset;
 };
