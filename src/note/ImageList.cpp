@@ -1,6 +1,9 @@
 #include "note/ImageList.h"
 
 #include <QHash>
+#include <QImage>
+#include <QMap>
+#include <tuple>
 
 // The pictures are compiled into the static library, whose resources the linker would drop
 // unless something names them.
@@ -57,6 +60,30 @@ QIcon ImageList::picture(int zeroBased) const {
 namespace NotePictures {
 QIcon windowIcon() {
     return cachedIcon(QStringLiteral(":/icons/window/pinleaf.svg"));
+}
+QIcon windowIconSet() {
+    static const QIcon set = [] {
+        const QIcon svg = windowIcon();
+        QIcon icon;
+        for (int px : {16, 32, 64, 128})
+            icon.addPixmap(svg.pixmap(QSize(px, px), 1.0));
+        return icon;
+    }();
+    return set;
+}
+QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal dpr) {
+    using Key = std::tuple<qint64, int, int, int, qreal>;
+    static QMap<Key, QPixmap> cache;
+    const Key key{icon.cacheKey(), drawnPx, target.width(), target.height(), dpr};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        const QImage drawn = icon.pixmap(QSize(drawnPx, drawnPx), dpr).toImage();
+        QPixmap scaled = QPixmap::fromImage(
+            drawn.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled.setDevicePixelRatio(dpr);
+        it = cache.insert(key, scaled);
+    }
+    return *it;
 }
 QIcon caption() {
     return cachedIcon(QStringLiteral(":/icons/window/imgIcon.svg"));

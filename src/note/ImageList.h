@@ -1,5 +1,6 @@
 #pragma once
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,12 @@ public:
 // The pictures of the note's own controls and its window icon.
 namespace NotePictures {
 QIcon windowIcon();
+// The window icon already drawn at the sizes the window system asks a scalable icon for, shared
+// by every window so that a new window only copies pixels.
+QIcon windowIconSet();
+// `icon` drawn at `drawnPx` square and scaled smoothly to `target` device pixels, made once per
+// picture, size and pixel ratio and shared by every window.
+QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal dpr);
 QIcon caption(); // imgIcon
 QIcon help();    // imgHelp
 QIcon close();   // CloseImage

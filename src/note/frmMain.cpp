@@ -62,25 +62,39 @@ QFont noteFont() {
     return f;
 }
 
-QLabel* picture(QWidget* parent, const QIcon& icon, int sizePx, const QString& tip) {
+QLabel* picture(QWidget* parent, const QString& tip) {
     auto* l = new QLabel(parent);
-    l->setPixmap(icon.pixmap(QSize(sizePx, sizePx), parent->devicePixelRatioF()));
-    l->setScaledContents(true);
     l->setToolTip(tip);
     return l;
+}
+
+// A picture drawn at `drawnPx` and stretched over its control, as a label with scaled contents
+// would show it; the stretched pixmap is made once for every window rather than by each label.
+void fit(QLabel* label, const QIcon& icon, int drawnPx) {
+    const qreal dpr = label->devicePixelRatioF();
+    const QSize target = label->contentsRect().size() * dpr;
+    if (target.isEmpty() || label->pixmap().size() == target)
+        return;
+    label->setPixmap(NotePictures::scaledPicture(icon, drawnPx, target, dpr));
 }
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    construct(false);
+}
+
+frmMain::frmMain(Restoring) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    construct(true);
+}
+
+void frmMain::construct(bool restoring) {
     Desktop::useVisualStyles();
     static quint64 created = 0;
     m_creationIndex = ++created;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pinleaf"));
     setAutoFillBackground(true);
-    // The window icon is the dearest property of a new native window; handing it over once the
-    // note is on screen lets a hundred notes appear at start-up without waiting for it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(NotePictures::windowIcon()); });
+    setWindowIcon(NotePictures::windowIconSet());
     createControls();
     createMenuItems(this);
     wireTextBox();
@@ -90,13 +104,13 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     wireSpecialCommands();
     wireFileCommands();
     wireAboutCommand();
-    loadWindow();
+    loadWindow(restoring);
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
-    imgIcon = picture(this, NotePictures::caption(), 32, QString());
+    imgIcon = picture(this, QString());
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
     lblCaption->setFont(verdana(9));
     lblCaption->setAutoFillBackground(true);
@@ -108,8 +122,8 @@ void frmMain::createControls() {
     // Label text that could come from a note is shown as written: rich text would load the
     // pictures it names (a device or a FIFO would hang the note).
     lblCaption->setTextFormat(Qt::PlainText);
-    imgHelp = picture(this, NotePictures::help(), 17, QStringLiteral("Display help"));
-    CloseImage = picture(this, NotePictures::close(), 17, QStringLiteral("Close note"));
+    imgHelp = picture(this, QStringLiteral("Display help"));
+    CloseImage = picture(this, QStringLiteral("Close note"));
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
@@ -119,7 +133,7 @@ void frmMain::createControls() {
     lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
     lblDate->setAttribute(Qt::WA_TranslucentBackground);
-    imgResize = picture(this, NotePictures::resize(), 12, QStringLiteral("Resize note"));
+    imgResize = picture(this, QStringLiteral("Resize note"));
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);
@@ -133,10 +147,18 @@ void frmMain::createControls() {
     placeControls();
 }
 
+void frmMain::fitPictures() {
+    fit(imgIcon, NotePictures::caption(), 32);
+    fit(imgHelp, NotePictures::help(), 17);
+    fit(CloseImage, NotePictures::close(), 17);
+    fit(imgResize, NotePictures::resize(), 12);
+}
+
 // The loading steps of a new window, in their fixed order.
-void frmMain::loadWindow() {
-    applyStartupGeometry();
-    RTB1->setText(placeholderText());
+void frmMain::loadWindow(bool restoring) {
+    applyStartupGeometry(restoring);
+    if (!restoring)
+        RTB1->setText(placeholderText());
     m_docking = std::make_unique<clsDockingHandler>();
     m_docking->setParentForm(this);
     m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
@@ -147,14 +169,15 @@ void frmMain::loadWindow() {
     Desktop::addDropShadow(this);
 }
 
-void frmMain::applyStartupGeometry() {
+void frmMain::applyStartupGeometry(bool restoring) {
     const NoteSettings::NewNote n = NoteSettings::readNewNote();
     setHeight(n.height);
     setWidth(n.width);
     setTop(n.top);
     setLeft(n.left);
     mnuSaveSettings->setChecked(n.saveSettings);
-    SetColor(n.color);
+    if (!restoring)
+        SetColor(n.color);
 }
 
 void frmMain::attachMenuIcons() {

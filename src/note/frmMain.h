@@ -126,19 +126,27 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // Construction (frmMain.cpp).
     void createControls();
-    void loadWindow();
-    void applyStartupGeometry();
+    // A window for a stored note, which takes its colour and text from the note alone.
+    struct Restoring {};
+    explicit frmMain(Restoring);
+    void construct(bool restoring);
+    // A restored note skips the new note's colour and placeholder text.
+    void loadWindow(bool restoring);
+    void applyStartupGeometry(bool restoring);
     void attachMenuIcons();
 
     // Layout (frmMain_layout.cpp).
     void runLayout();
     void resizePixels(int w, int h);
     void placeControls();
+    // Gives the picture controls their pictures at the size they are placed at.
+    void fitPictures();
 
     // Text box and pointer wiring (frmMain_events.cpp).
     void wireTextBox();
@@ -157,6 +165,9 @@ private:
     bool handleResizeGripEvent(QEvent* e);
     void startDrag(QWidget* surface, const QPointF& globalPos);
     void continueDrag(QWidget* surface, const QPointF& globalPos);
+    // Moves the window to the latest pointer position of the drag.
+    void applyDrag();
+    void onDragFrame();
 
     // Window menu commands (frmMain_window.cpp).
     void wireWindowCommands();
@@ -225,5 +236,10 @@ private:
     // Corner sizing tracked by the window itself, where the window manager does not do it.
     bool m_sizing = false;
     bool m_raisePending = true;
+    // Pointer moves of a drag are applied at most once a frame; the latest one wins.
+    QTimer* m_dragFrame = nullptr;
+    QWidget* m_dragSurface = nullptr;
+    QPointF m_dragPos;
+    bool m_dragPending = false;
     QPoint m_sizingOffset;
 };

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 // The pointer's position in twips, relative to the pressed control. The control moves with the
@@ -24,8 +26,37 @@ void frmMain::startDrag(QWidget* surface, const QPointF& globalPos) {
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
 
+// The first move after a pause is applied at once; further moves within the same frame only
+// leave the latest position, applied when the frame ends (or the button is released), so the
+// window system gets one move a frame however fast the pointer reports.
 void frmMain::continueDrag(QWidget* surface, const QPointF& globalPos) {
-    const QPointF p = controlPosition(this, surface, globalPos);
+    m_dragSurface = surface;
+    m_dragPos = globalPos;
+    if (!m_dragFrame) {
+        m_dragFrame = new QTimer(this);
+        m_dragFrame->setSingleShot(true);
+        m_dragFrame->setTimerType(Qt::PreciseTimer);
+        connect(m_dragFrame, &QTimer::timeout, this, &frmMain::onDragFrame);
+    }
+    if (m_dragFrame->isActive()) {
+        m_dragPending = true;
+        return;
+    }
+    applyDrag();
+    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
+    m_dragFrame->start(qBound(1, qRound(1000.0 / (hz > 0 ? hz : 60.0)), 50));
+}
+
+void frmMain::onDragFrame() {
+    if (!m_dragPending)
+        return;
+    applyDrag();
+    m_dragFrame->start();
+}
+
+void frmMain::applyDrag() {
+    m_dragPending = false;
+    const QPointF p = controlPosition(this, m_dragSurface, m_dragPos);
     m_docking->UpdateDockDrag(float(p.x()), float(p.y()));
 }
 
@@ -40,6 +71,8 @@ bool frmMain::handleDragEvent(QWidget* surface, QEvent* e) {
         continueDrag(surface, me->globalPosition());
         return true;
     }
+    if (e->type() == QEvent::MouseButtonRelease && m_dragPending)
+        applyDrag();
     return false;
 }
 
@@ -88,4 +121,9 @@ bool frmMain::handleResizeGripEvent(QEvent* e) {
 void frmMain::mouseMoveEvent(QMouseEvent* e) {
     if (!handleDragEvent(this, e))
         QWidget::mouseMoveEvent(e);
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* e) {
+    if (!handleDragEvent(this, e))
+        QWidget::mouseReleaseEvent(e);
 }

@@ -16,9 +16,10 @@ void frmMain::wireFileCommands() {
     connect(mnuPrint, &QAction::triggered, this, &frmMain::onPrint);
 }
 
-// A window filled from a stored note in the fixed order of its properties, and shown.
+// A window filled from a stored note in the fixed order of its properties, and shown. The text
+// and colour go in once: the window skips a new note's own.
 frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag) {
-    auto* w = new frmMain;
+    auto* w = new frmMain(Restoring{});
     w->RTB1->setText(record.Data);
     w->SetColor(record.Color);
     w->lblDate->setText(record.TimeDate);

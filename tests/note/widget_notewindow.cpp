@@ -20,6 +20,32 @@
 class NoteWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Moves within one frame leave only the latest position, applied when the frame ends or the
+    // button is released; the snapping sees that position.
+    void dragCoalescesMovesAndStillSnaps() {
+        frmMain w;
+        w.move(300, 300);
+        w.show();
+        const int left = w.screen()->availableGeometry().left();
+        const QPoint grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
+        const auto send = [&](QEvent::Type type, const QPoint& global, Qt::MouseButtons held) {
+            QMouseEvent e(type, w.lblCaption->mapFromGlobal(QPointF(global)), QPointF(global),
+                          Qt::LeftButton, held, {});
+            QApplication::sendEvent(w.lblCaption, &e);
+        };
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        send(QEvent::MouseMove, grab + QPoint(10, 0), Qt::LeftButton);
+        QCOMPARE(w.pos(), QPoint(310, 300)); // the first move at once
+        send(QEvent::MouseMove, grab + QPoint(20, 0), Qt::LeftButton);
+        send(QEvent::MouseMove, grab + QPoint(40, 7), Qt::LeftButton);
+        QCOMPARE(w.pos(), QPoint(310, 300)); // held until the frame ends
+        QTRY_COMPARE(w.pos(), QPoint(340, 307));
+        send(QEvent::MouseMove, grab + QPoint(60, 7), Qt::LeftButton);
+        send(QEvent::MouseMove, grab + QPoint(left + 5 - 300, 7), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, grab + QPoint(left + 5 - 300, 7), Qt::NoButton);
+        QCOMPARE(w.pos(), QPoint(left, 307)); // 5 pixels from the edge: snapped
+    }
+
     void rollUpAndRestoreRoundTrip() {
         frmMain w;
         w.setWidth(4500);
