@@ -62,25 +62,3 @@ public:
 // Turns "description|pattern|..." into Qt name filters such as "Pinleaf Note (*.pnf)". Patterns
 // separated by ';' become a space-separated list; a description without a pattern is dropped.
 QStringList qtNameFilters(const QString& filter);
-
-// Answers dialogs from a queue that a test fills, without showing anything. An unscripted
-// dialog counts as cancelled, so a test that forgot an answer never blocks.
-class ScriptedFileDialogBackend : public FileDialogBackend {
-public:
-    void chooseFile(const QString& path);
-    void chooseFiles(const QStringList& paths);
-    void chooseFolder(const QString& path);
-    void cancel();
-    void fail(qint32 errorCode);
-
-    FileDialogAnswer run(const FileDialogRequest& request) override;
-
-    const FileDialogRequest& lastRequest() const { return m_last; }
-    int requestCount() const { return m_requests; }
-    int pendingAnswers() const { return int(m_answers.size()); }
-
-private:
-    QList<FileDialogAnswer> m_answers;
-    FileDialogRequest m_last;
-    int m_requests = 0;
-};

@@ -1,4 +1,5 @@
 #include "NoteWidgets.h"
+#include "ScriptedFileDialogBackend.h"
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/frmMain.h"

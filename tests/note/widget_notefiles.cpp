@@ -2,6 +2,7 @@
 #include "BuildConfig.h"
 #include "NoteWidgets.h"
 #include "RecordingUrlOpener.h"
+#include "ScriptedFileDialogBackend.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "note/WebLinks.h"

@@ -1,3 +1,4 @@
+#include "ScriptedFileDialogBackend.h"
 #include "TestHome.h"
 #include "platform/clsCommonDialog.h"
 

@@ -1,3 +1,4 @@
+#include "ScriptedFileDialogBackend.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/FileDialogBackend.h"
