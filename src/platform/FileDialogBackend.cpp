@@ -1,5 +1,7 @@
 #include "platform/FileDialogBackend.h"
 
+#include "platform/SeamSlot.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -23,24 +25,15 @@ FileDialogAnswer FileDialogAnswer::failed(qint32 errorCode) {
     return a;
 }
 
-namespace {
-std::shared_ptr<FileDialogBackend>& overrideSlot() {
-    static std::shared_ptr<FileDialogBackend> backend;
-    return backend;
-}
-} // namespace
-
 FileDialogBackend::~FileDialogBackend() = default;
 
 std::shared_ptr<FileDialogBackend> FileDialogBackend::current() {
-    if (overrideSlot())
-        return overrideSlot();
-    static const auto real = std::make_shared<QtFileDialogBackend>();
-    return real;
+    return SeamSlot<FileDialogBackend>::current(
+        [] { return std::make_shared<QtFileDialogBackend>(); });
 }
 
 void FileDialogBackend::setOverride(std::shared_ptr<FileDialogBackend> backend) {
-    overrideSlot() = std::move(backend);
+    SeamSlot<FileDialogBackend>::setOverride(std::move(backend));
 }
 
 QStringList qtNameFilters(const QString& filter) {

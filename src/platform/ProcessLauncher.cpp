@@ -1,21 +1,14 @@
 #include "platform/ProcessLauncher.h"
 
-namespace {
-std::shared_ptr<ProcessLauncher>& overrideSlot() {
-    static std::shared_ptr<ProcessLauncher> launcher;
-    return launcher;
-}
-} // namespace
+#include "platform/SeamSlot.h"
 
 ProcessLauncher::~ProcessLauncher() = default;
 
 std::shared_ptr<ProcessLauncher> ProcessLauncher::current() {
-    if (overrideSlot())
-        return overrideSlot();
-    static const auto real = std::make_shared<SystemProcessLauncher>();
-    return real;
+    return SeamSlot<ProcessLauncher>::current(
+        [] { return std::make_shared<SystemProcessLauncher>(); });
 }
 
 void ProcessLauncher::setOverride(std::shared_ptr<ProcessLauncher> launcher) {
-    overrideSlot() = std::move(launcher);
+    SeamSlot<ProcessLauncher>::setOverride(std::move(launcher));
 }

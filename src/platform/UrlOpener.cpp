@@ -1,25 +1,17 @@
 #include "platform/UrlOpener.h"
 
-#include <QDesktopServices>
+#include "platform/SeamSlot.h"
 
-namespace {
-std::shared_ptr<UrlOpener>& overrideSlot() {
-    static std::shared_ptr<UrlOpener> opener;
-    return opener;
-}
-} // namespace
+#include <QDesktopServices>
 
 UrlOpener::~UrlOpener() = default;
 
 std::shared_ptr<UrlOpener> UrlOpener::current() {
-    if (overrideSlot())
-        return overrideSlot();
-    static const auto real = std::make_shared<DesktopUrlOpener>();
-    return real;
+    return SeamSlot<UrlOpener>::current([] { return std::make_shared<DesktopUrlOpener>(); });
 }
 
 void UrlOpener::setOverride(std::shared_ptr<UrlOpener> opener) {
-    overrideSlot() = std::move(opener);
+    SeamSlot<UrlOpener>::setOverride(std::move(opener));
 }
 
 bool DesktopUrlOpener::open(const QUrl& url) {
