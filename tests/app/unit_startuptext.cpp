@@ -1,13 +1,11 @@
 #include "TestHome.h"
 #include "app/modMain.h"
 #include "note/DateStamp.h"
-#include "platform/DesktopEntry.h"
 
 #include <QApplication>
 #include <QtTest>
 
-// Texts that start-up and the end of a logon build: the command line, the autostart entry and the
-// date stamp.
+// Texts that start-up builds: the command line and the date stamp.
 class StartupTextTest : public QObject {
     Q_OBJECT
 private slots:
@@ -29,20 +27,6 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, file);
         QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
-    }
-
-    void autostartExecIsQuotedForDesktopEntries() {
-        using DesktopEntry::quoteExecArgument;
-        QCOMPARE(quoteExecArgument("/usr/bin/pinleaf"), QString("/usr/bin/pinleaf"));
-        QCOMPARE(quoteExecArgument("/opt/my apps/pinleaf"), QString("\"/opt/my apps/pinleaf\""));
-        QCOMPARE(quoteExecArgument("/opt/a\"b$c`d\\e/pinleaf"),
-                 QString("\"/opt/a\\\"b\\$c\\`d\\\\e/pinleaf\""));
-        QCOMPARE(quoteExecArgument("/opt/100%/pinleaf"), QString("/opt/100%%/pinleaf"));
-        // The quoted argument is then escaped once more as a string value.
-        const QString entry = DesktopEntry::autostartEntry("/opt/x y\\z/pinleaf");
-        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
-        QVERIFY(entry.contains("\nExec=\"/opt/x y\\\\\\\\z/pinleaf\"\n"));
-        QVERIFY(entry.contains("\nType=Application\n"));
     }
 
     void dateStampHasFullYearAndSeconds() {

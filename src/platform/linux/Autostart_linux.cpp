@@ -3,7 +3,7 @@
 #include "platform/Autostart.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/DesktopEntry.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <QDir>
 #include <QFile>

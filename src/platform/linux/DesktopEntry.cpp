@@ -1,4 +1,4 @@
-#include "platform/DesktopEntry.h"
+#include "platform/linux/DesktopEntry.h"
 
 namespace DesktopEntry {
 
