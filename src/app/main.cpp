@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
     const int status = app.exec();
-    if (modMain::SessionEnding()) {
+    if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one
         // by one would only keep the session waiting.
         std::fflush(nullptr);

@@ -5,26 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
 class RunningCopy;
 
-// Start-up utilities shared by the note window and the start-up routine.
+// Start-up and the end of the logon: which notes open, and how they are all stored.
 namespace modMain {
-
-// Sets the autostart entry that brings Pinleaf back at the next logon.
-void AddRunValue();
-// Removes it; failures are ignored.
-void RemoveRunValue();
-
-// Mode 0 puts the window into the topmost band, mode 1 takes it out; any other mode does
-// nothing. True when the placement was handed to the window system.
-bool SetWindowTopmost(QWidget* window, int mode);
-
-// The number of windows Pinleaf has loaded: note windows and open dialog windows.
-int LoadedWindowCount();
-
-// True once the end of the user's logon has begun; close requests then store notes silently.
-bool SessionEnding();
 
 // The end of the user's logon: every note, in the order the windows were created, is stored
 // in one write, then every window closes without asking. The program ends with status 0, or 1

@@ -6,6 +6,7 @@
 #include "note/NoteActivity.h"
 #include "note/frmMain.h"
 #include "platform/Notice.h"
+#include "platform/SessionEnd.h"
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
@@ -75,13 +76,13 @@ RunningCopy* StartRunningCopy(QString* error) {
 }
 
 void EndOfRun() {
-    if (g_copy && !SessionEnding())
+    if (g_copy && !SessionEnd::isEnding())
         g_copy->discard();
 }
 
 void WritePendingChanges() {
     // At the end of a logon the windows close after the copy was written for the last time.
-    if (g_copy && g_copy->isScheduled() && !SessionEnding())
+    if (g_copy && g_copy->isScheduled() && !SessionEnd::isEnding())
         g_copy->writeNow();
 }
 

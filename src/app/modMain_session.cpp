@@ -1,68 +1,25 @@
-// The autostart entry, topmost placement, the count of loaded windows and the end of a logon.
+// The end of a logon: every note stored in one write, then every window closed.
 #include "app/modMain.h"
 
 #include "app/modMain_internal.h"
 #include "note/frmMain.h"
 #include "platform/Autostart.h"
+#include "platform/SessionEnd.h"
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 
-namespace {
-bool g_sessionEnding = false;
-}
-
 namespace modMain {
 
-void AddRunValue() {
-    Autostart::set(QCoreApplication::applicationFilePath());
-}
-
-void RemoveRunValue() {
-    Autostart::remove();
-}
-
-bool SetWindowTopmost(QWidget* window, int mode) {
-    if (!window || (mode != 0 && mode != 1))
-        return false;
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, mode == 0);
-    if (QWindow* handle = window->windowHandle()) {
-        // Changed in place: setWindowFlags() would hide the window and may recreate it.
-        window->overrideWindowFlags(flags);
-        handle->setFlags(flags);
-    } else {
-        window->setWindowFlags(flags);
-    }
-    return true;
-}
-
-int LoadedWindowCount() {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = w->windowType();
-        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
-            ++count;
-    }
-    return count;
-}
-
-bool SessionEnding() {
-    return g_sessionEnding;
-}
-
 void EndOfLogon() {
-    if (g_sessionEnding)
+    if (SessionEnd::isEnding())
         return;
-    g_sessionEnding = true;
+    SessionEnd::markEnding();
     // Every note, the ones start-up has not opened yet included, in one write of the store. The
     // running copy is brought up to date first: if the store cannot be written it is what the
     // next start finds.
@@ -75,7 +32,7 @@ void EndOfLogon() {
     }
     QString error;
     const bool stored = modNote::AppendNotesToStore(records, &error);
-    AddRunValue();
+    Autostart::setForThisProgram();
     // The program ends on its own below; without this every closing window would first look
     // through all the others for one still open.
     QGuiApplication::setQuitOnLastWindowClosed(false);

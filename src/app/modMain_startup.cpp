@@ -3,7 +3,9 @@
 #include "app/modMain_internal.h"
 
 #include "note/frmMain.h"
+#include "platform/Autostart.h"
 #include "platform/Notice.h"
+#include "platform/SessionEnd.h"
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
@@ -31,7 +33,7 @@ bool openNoteFile(const QString& path) {
 
 void openWaitingBatch() {
     g_batchScheduled = false;
-    if (modMain::SessionEnding())
+    if (SessionEnd::isEnding())
         return;
     QList<NoteRecord>& waiting = modMain::WaitingNotes();
     for (int i = 0; i < OpenBatch && !waiting.isEmpty(); ++i) {
@@ -117,7 +119,7 @@ void Main(const QString& commandLine) {
     if (!g_batchScheduled)
         openWaitingBatch();
     // While notes are open the program comes back at the next login, also after a power cut.
-    AddRunValue();
+    Autostart::setForThisProgram();
     if (!copy)
         Notice::show(QStringLiteral("Notes cannot be kept"),
                      unwritableFolderText(modNote::StoreFolder(), folderError));

@@ -1,6 +1,5 @@
 #include "note/frmMain.h"
 
-#include "app/modMain.h"
 #include "note/ColorScheme.h"
 #include "note/DateStamp.h"
 #include "note/NoteActivity.h"
@@ -8,6 +7,7 @@
 #include "platform/BgrColor.h"
 #include "platform/Desktop.h"
 #include "platform/RichTextBox.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 
 #include <QFont>
@@ -162,7 +162,7 @@ void frmMain::loadWindow(bool restoring) {
     m_docking = std::make_unique<clsDockingHandler>();
     m_docking->setParentForm(this);
     m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
-    modMain::SetWindowTopmost(this, 0);
+    TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
     mnuTop->setChecked(true);
     lblDate->setText(DateStamp::now());
     attachMenuIcons();

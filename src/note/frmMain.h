@@ -3,6 +3,7 @@
 #include "note/MenuIcons.h"
 #include "note/NoteLayout.h"
 #include "note/NoteMenus.h"
+#include "note/NoteWindowState.h"
 #include "note/clsDockingHandler.h"
 #include "store/NoteRecord.h"
 
@@ -21,7 +22,7 @@ class RichTextBox;
 class frmMain : public QWidget, public NoteMenus, public DockTarget {
     Q_OBJECT
 public:
-    enum class CloseCause { User, Logoff };
+    using CloseCause = CloseState::Cause;
 
     explicit frmMain(QWidget* parent = nullptr);
 
@@ -227,15 +228,12 @@ private:
     QString m_tag;
     MenuIcons m_menuIcons;
     NoteLayout m_layout;
-    CloseCause m_closeCause = CloseCause::User;
-    bool m_stored = false; // appended to the store at the end of the logon
-    bool m_storedByCaller = false;
+    CloseState m_close;
     std::unique_ptr<clsDockingHandler> m_docking;
-    qint32 m_restoreHeight = 0;
-    qint32 m_restoreWidth = 0;
+    RestoreSize m_restoreSize;
     // Corner sizing tracked by the window itself, where the window manager does not do it.
     bool m_sizing = false;
-    bool m_raisePending = true;
+    RaiseOnce m_raiseOnce;
     // Pointer moves of a drag are applied at most once a frame; the latest one wins.
     QTimer* m_dragFrame = nullptr;
     QWidget* m_dragSurface = nullptr;

@@ -2,7 +2,8 @@
 #include "note/frmMain.h"
 
 #include "BuildConfig.h"
-#include "app/modMain.h"
+#include "platform/SessionEnd.h"
+#include "platform/TopLevel.h"
 #include "platform/frmAbout.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ void frmMain::ShowAbout() {
         about->activateWindow();
         return;
     }
-    modMain::SetWindowTopmost(this, 1);
+    TopLevel::SetWindowTopmost(this, TopLevel::NotTopmost);
     about->centreOn(this);
     // No owner: the dialog outlives a note that goes while it is open. The window system is
     // still told which note it belongs to.
@@ -33,7 +34,8 @@ void frmMain::ShowAbout() {
         handle->setTransientParent(windowHandle());
     about->exec();
     // A logoff while the dialog was open has stored the note and is ending the program.
-    if (!self || m_stored || modMain::SessionEnding())
+    if (!self || m_close.stored() || SessionEnd::isEnding())
         return;
-    modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
+    TopLevel::SetWindowTopmost(this,
+                               mnuTop->isChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
 }

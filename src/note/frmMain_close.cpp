@@ -1,9 +1,11 @@
 // What happens when a note window is asked to close.
 #include "note/frmMain.h"
 
-#include "app/modMain.h"
+#include "platform/Autostart.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
+#include "platform/SessionEnd.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "store/modNote.h"
 
@@ -26,13 +28,13 @@ NoteRecord frmMain::toRecord() const {
 
 void frmMain::closeEvent(QCloseEvent* e) {
     // A note stored at the end of the logon has nothing left to decide.
-    if (m_stored) {
+    if (m_close.stored()) {
         Timer1->stop();
         e->accept();
         return;
     }
     bool cancel = false;
-    HandleCloseRequest(cancel, m_closeCause);
+    HandleCloseRequest(cancel, m_close.cause());
     if (cancel) {
         e->ignore();
         return;
@@ -43,10 +45,9 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 void frmMain::closeForLogoff(bool storedAlready) {
-    if (m_stored)
+    if (m_close.stored())
         return;
-    m_closeCause = CloseCause::Logoff;
-    m_storedByCaller = storedAlready;
+    m_close.beginLogoff(storedAlready);
     bool cancel = false;
     HandleCloseRequest(cancel, CloseCause::Logoff);
     // The program ends straight after a logoff that stored every note, and its windows go with
@@ -67,11 +68,11 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
     if (cause == CloseCause::Logoff) {
         // At the end of the logon every note was stored in one write and the autostart entry
         // set once, before the windows began to close.
-        if (!m_storedByCaller) {
-            modMain::AddRunValue();
+        if (!m_close.storedByCaller()) {
+            Autostart::setForThisProgram();
             modNote::AppendNoteToStore(record);
         }
-        m_stored = true;
+        m_close.markStored();
         return;
     }
     const bool unsavedFileChanges =
@@ -82,11 +83,11 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
     }
     // The logon may have ended while the prompt was open; the note is then in the store and
     // the autostart entry must stay.
-    if (m_stored || modMain::SessionEnding())
+    if (m_close.stored() || SessionEnd::isEnding())
         return;
     keepClosedNote(record);
-    if (modMain::LoadedWindowCount() == 1)
-        modMain::RemoveRunValue();
+    if (TopLevel::LoadedWindowCount() == 1)
+        Autostart::remove();
 }
 
 // A note the user closes is gone by design; one with words of the user's own is also added to
@@ -103,19 +104,20 @@ void frmMain::keepClosedNote(const NoteRecord& record) {
 // and when the user chose Yes but no file was written (the save dialog was cancelled or the
 // write failed), so the note is never lost on the way.
 bool frmMain::askToSaveBeforeClose() {
-    modMain::SetWindowTopmost(this, 1);
+    TopLevel::SetWindowTopmost(this, TopLevel::NotTopmost);
     const MessagePrompt::Answer answer = MessagePrompt::askYesNoCancel(
         this, QStringLiteral("Perform Save"),
         QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
     bool closeWindow = answer == MessagePrompt::No;
-    if (answer == MessagePrompt::Yes && !m_stored) {
+    if (answer == MessagePrompt::Yes && !m_close.stored()) {
         modNote::FileProblem problem;
         closeWindow =
             modNote::SaveNoteFile(toRecord(), QString(), &problem) != QLatin1String("none");
         if (!problem.isEmpty())
             reportSaveProblem(problem.path, problem.reason);
     }
-    if (!closeWindow && !m_stored)
-        modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
-    return closeWindow || m_stored;
+    if (!closeWindow && !m_close.stored())
+        TopLevel::SetWindowTopmost(this,
+                                   mnuTop->isChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
+    return closeWindow || m_close.stored();
 }

@@ -21,7 +21,7 @@ static QPointF controlPosition(const QWidget* window, const QWidget* surface,
 }
 
 void frmMain::startDrag(QWidget* surface, const QPointF& globalPos) {
-    m_raisePending = true;
+    m_raiseOnce.arm();
     const QPointF p = controlPosition(this, surface, globalPos);
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
@@ -83,10 +83,9 @@ void frmMain::placeWindow(int x, int y, int width, int height) {
         move(x, y);
     else
         setGeometry(x, y, width, height);
-    if (m_raisePending) {
+    if (m_raiseOnce.take()) {
         raise();
         activateWindow();
-        m_raisePending = false;
     }
 }
 

@@ -1,11 +1,11 @@
 // The window menu's commands: new note, roll-up and restore, reset, close, and "Always on Top".
 #include "note/frmMain.h"
 
-#include "app/modMain.h"
 #include "note/DateStamp.h"
 #include "note/NoteSettings.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -41,8 +41,7 @@ bool frmMain::isRolledUp() const {
 
 // Rolls the note up to a small tile that shows its icon; the icon's tooltip previews the text.
 void frmMain::rollUp() {
-    m_restoreHeight = Twips::round(Height());
-    m_restoreWidth = Twips::round(Width());
+    m_restoreSize.remember(Twips::round(Height()), Twips::round(Width()));
     setHeight(NoteLayout::TileHeight);
     setWidth(NoteLayout::TileWidth);
     QString preview = RTB1->text().left(PreviewLength);
@@ -51,12 +50,9 @@ void frmMain::rollUp() {
     mnuSystemMinimize->setEnabled(false);
 }
 
-// Without a size from an earlier roll-up (a note that came back from the store as a tile), the
-// note takes the default size rather than vanishing at 0 x 0.
 void frmMain::restoreSize() {
-    const bool known = m_restoreHeight > 0 && m_restoreWidth > 0;
-    setHeight(known ? m_restoreHeight : NoteSettings::DefaultHeight);
-    setWidth(known ? m_restoreWidth : NoteSettings::DefaultWidth);
+    setHeight(m_restoreSize.height());
+    setWidth(m_restoreSize.width());
     imgIcon->setToolTip(QString());
     mnuSystemMinimize->setEnabled(true);
 }
@@ -73,10 +69,10 @@ void frmMain::toggleTopmost() {
     const int ontop = imgList.index(QStringLiteral("Ontop")) - 1;
     const int normal = imgList.index(QStringLiteral("Normal")) - 1;
     if (mnuTop->isChecked()) {
-        modMain::SetWindowTopmost(this, 0);
+        TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
         m_menuIcons.setItemIcon(mnuTop->text(), ontop);
     } else {
         m_menuIcons.setItemIcon(mnuTop->text(), normal);
-        modMain::SetWindowTopmost(this, 1);
+        TopLevel::SetWindowTopmost(this, TopLevel::NotTopmost);
     }
 }

@@ -5,6 +5,8 @@
 namespace Autostart {
 // Points the entry at `executable`; false when it could not be written.
 bool set(const QString& executable);
+// Points the entry at the running executable.
+bool setForThisProgram();
 // Removes the entry; false only when one exists and could not be removed.
 bool remove();
 // Where the entry lives (for the user's information and for tests).

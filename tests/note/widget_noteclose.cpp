@@ -1,12 +1,12 @@
 #include "NoteWidgets.h"
 #include "ScriptedFileDialogBackend.h"
 #include "TestHome.h"
-#include "app/modMain.h"
 #include "note/frmMain.h"
 #include "platform/Autostart.h"
 #include "platform/FileDialogBackend.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
+#include "platform/TopLevel.h"
 #include "store/modNote.h"
 
 #include <QAction>
@@ -91,7 +91,7 @@ private slots:
 
         // With "Always on Top" off, the note stays out of the topmost band afterwards.
         w->mnuTop->setChecked(false);
-        modMain::SetWindowTopmost(w, 1);
+        TopLevel::SetWindowTopmost(w, TopLevel::NotTopmost);
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
         m_dialogs->cancel();
         QVERIFY(!w->close());

@@ -1,9 +1,9 @@
 #include "NoteWidgets.h"
 #include "TestHome.h"
-#include "app/modMain.h"
 #include "note/frmMain.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
+#include "platform/TopLevel.h"
 #include "platform/frmAbout.h"
 
 #include <QAction>
@@ -147,7 +147,7 @@ private slots:
                 frmAbout* about = frmAbout::Loaded();
                 checked =
                     QTest::qWaitFor([about] { return about && about->isVisible(); }) &&
-                    about->isModal() && modMain::LoadedWindowCount() == 2 &&
+                    about->isModal() && TopLevel::LoadedWindowCount() == 2 &&
                     !(w->windowFlags() & Qt::WindowStaysOnTopHint) &&
                     (about->geometry().center() - w->geometry().center()).manhattanLength() <= 8;
                 if (about)

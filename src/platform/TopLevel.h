@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+// The program's top-level windows as the window system sees them.
+namespace TopLevel {
+
+// The placements SetWindowTopmost takes: above every ordinary window, or among them.
+inline constexpr int Topmost = 0;
+inline constexpr int NotTopmost = 1;
+
+// Topmost puts the window into the topmost band, NotTopmost takes it out; any other mode does
+// nothing. True when the placement was handed to the window system.
+bool SetWindowTopmost(QWidget* window, int mode);
+
+// The number of windows Pinleaf has loaded: note windows and open dialog windows.
+int LoadedWindowCount();
+
+} // namespace TopLevel
