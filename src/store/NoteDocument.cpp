@@ -2,6 +2,7 @@
 
 #include "platform/CrLfText.h"
 #include "store/FileRead.h"
+#include "store/NoteSchema.h"
 #include "store/modNote.h"
 
 #include <QStringDecoder>
@@ -32,8 +33,6 @@ constexpr unsigned AppendFlags =
     (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
 
 const char* const AbsorbedTarget = "pinleaf-absorbed";
-
-const char* const ElementNames[] = {"DATA", "TIMEDATE", "COLOR", "HEIGHT", "WIDTH", "LEFT", "TOP"};
 
 // The bytes handed to the parser and the encoding to parse them in.
 struct Prepared {
@@ -200,9 +199,9 @@ bool toTwips(const QString& text, qint32& out) {
 std::optional<NoteRecord> readNote(pugi::xml_node note, const QString& path) {
     if (note.type() != pugi::node_element)
         return std::nullopt;
-    QString texts[std::size(ElementNames)];
-    for (size_t i = 0; i < std::size(ElementNames); ++i) {
-        const pugi::xml_node element = childElement(note, ElementNames[i]);
+    QString texts[std::size(NoteSchema::Fields)];
+    for (size_t i = 0; i < std::size(NoteSchema::Fields); ++i) {
+        const pugi::xml_node element = childElement(note, NoteSchema::Fields[i]);
         if (!element)
             return std::nullopt;
         texts[i] = textContent(element);
@@ -237,14 +236,14 @@ void addTextElement(pugi::xml_node parent, const char* name, const QString& text
 
 void appendNote(pugi::xml_node root, const NoteRecord& record) {
     root.append_child(pugi::node_pcdata).set_value("\r\n");
-    pugi::xml_node note = root.append_child("NOTE");
-    addTextElement(note, "DATA", record.Data);
-    addTextElement(note, "TIMEDATE", record.TimeDate);
-    addTextElement(note, "COLOR", record.Color);
-    addTextElement(note, "HEIGHT", QString::number(record.Height));
-    addTextElement(note, "WIDTH", QString::number(record.Width));
-    addTextElement(note, "LEFT", QString::number(record.Left));
-    addTextElement(note, "TOP", QString::number(record.Top));
+    pugi::xml_node note = root.append_child(NoteSchema::Note);
+    addTextElement(note, NoteSchema::Data, record.Data);
+    addTextElement(note, NoteSchema::TimeDate, record.TimeDate);
+    addTextElement(note, NoteSchema::Color, record.Color);
+    addTextElement(note, NoteSchema::Height, QString::number(record.Height));
+    addTextElement(note, NoteSchema::Width, QString::number(record.Width));
+    addTextElement(note, NoteSchema::Left, QString::number(record.Left));
+    addTextElement(note, NoteSchema::Top, QString::number(record.Top));
     root.append_child(pugi::node_pcdata).set_value("\r\n");
 }
 
@@ -335,20 +334,30 @@ QByteArray textForm(const NoteRecord& record) {
     const auto text = [](const QString& s) { return modNote::EscapeXml(XmlSafe(s)); };
     const auto number = [](qint32 n) { return QString::number(n); };
     const QString crlf = QStringLiteral("\r\n");
+    const auto open = [](const char* name) {
+        return QStringLiteral("<") + QLatin1String(name) + QLatin1Char('>');
+    };
+    const auto close = [](const char* name) {
+        return QStringLiteral("</") + QLatin1String(name) + QLatin1Char('>');
+    };
+    const auto line = [&](const char* name, const QString& value) {
+        return open(name) + value + close(name) + crlf;
+    };
     QString s;
     s += QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>") + crlf;
-    s += QStringLiteral("<NOTES>") + crlf;
-    s += QStringLiteral("<NOTE>") + crlf;
-    s += QStringLiteral("<COLOR>") + text(record.Color) + QStringLiteral("</COLOR>") + crlf;
-    s += QStringLiteral("<DATA>") + text(record.Data) + QStringLiteral("</DATA>") + crlf;
-    s +=
-        QStringLiteral("<TIMEDATE>") + text(record.TimeDate) + QStringLiteral("</TIMEDATE>") + crlf;
-    s += QStringLiteral("<HEIGHT>") + number(record.Height) + QStringLiteral("</HEIGHT>") + crlf;
-    s += QStringLiteral("<WIDTH>") + number(record.Width) + QStringLiteral("</WIDTH>") + crlf;
-    s += QStringLiteral("<LEFT>") + number(record.Left) + QStringLiteral("</LEFT>") + crlf;
-    s += QStringLiteral("<TOP>") + number(record.Top) + QStringLiteral("</TOP>") + crlf;
-    s += QStringLiteral("</NOTE>") + crlf;
-    s += QStringLiteral("</NOTES>") + crlf;
+    s += open(NoteSchema::Root) + crlf;
+    s += open(NoteSchema::Note) + crlf;
+    // A new document gives the colour before the text; an appended note gives the fields in
+    // NoteSchema::Fields' order. The reader takes them in any order.
+    s += line(NoteSchema::Color, text(record.Color));
+    s += line(NoteSchema::Data, text(record.Data));
+    s += line(NoteSchema::TimeDate, text(record.TimeDate));
+    s += line(NoteSchema::Height, number(record.Height));
+    s += line(NoteSchema::Width, number(record.Width));
+    s += line(NoteSchema::Left, number(record.Left));
+    s += line(NoteSchema::Top, number(record.Top));
+    s += close(NoteSchema::Note) + crlf;
+    s += close(NoteSchema::Root) + crlf;
     return s.toUtf8();
 }
 
@@ -401,8 +410,8 @@ std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
 QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorbed) {
     QByteArray bytes;
     if (records.isEmpty())
-        bytes = QByteArrayLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n"
-                                  "</NOTES>\r\n");
+        bytes = "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<" + QByteArray(NoteSchema::Root) +
+                ">\r\n</" + QByteArray(NoteSchema::Root) + ">\r\n";
     else if (records.size() == 1)
         bytes = textForm(records.first());
     else
