@@ -58,6 +58,9 @@ QIcon ImageList::picture(int zeroBased) const {
 }
 
 namespace NotePictures {
+// The sizes in pixels that the xcb platform asks a scalable window icon for.
+constexpr int WindowIconSizes[] = {16, 32, 64, 128};
+
 QIcon windowIcon() {
     return cachedIcon(QStringLiteral(":/icons/window/pinleaf.svg"));
 }
@@ -65,7 +68,7 @@ QIcon windowIconSet() {
     static const QIcon set = [] {
         const QIcon svg = windowIcon();
         QIcon icon;
-        for (int px : {16, 32, 64, 128})
+        for (int px : WindowIconSizes)
             icon.addPixmap(svg.pixmap(QSize(px, px), 1.0));
         return icon;
     }();

@@ -18,8 +18,12 @@ DockScreen DockScreen::primary() {
     return s;
 }
 
+// Until told otherwise the handler snaps within this many pixels of an edge.
+constexpr double DefaultSnapPixels = 10;
+
 clsDockingHandler::clsDockingHandler(DockScreen screen)
-    : m_screen(std::move(screen)), m_snapDistance(Twips::round(10 * m_screen.twipsPerPixelX)) {}
+    : m_screen(std::move(screen)),
+      m_snapDistance(Twips::round(DefaultSnapPixels * m_screen.twipsPerPixelX)) {}
 
 void clsDockingHandler::StartDockDrag(float x, float y) {
     // The work area is read at each press and kept for the whole drag.

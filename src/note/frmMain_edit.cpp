@@ -4,6 +4,7 @@
 #include "BuildConfig.h"
 #include "platform/CrLfText.h"
 #include "platform/RichTextBox.h"
+#include "platform/VirtualKey.h"
 #include "store/FileRead.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int CtrlKey = 17;
-
 // What "Clear All" leaves in a note when the Ctrl key was the last key pressed.
 QString makersNote() {
     return QStringLiteral("Visit %1 for news and the latest version of Pinleaf. Have a look at "
@@ -83,7 +82,7 @@ void frmMain::ClearAll() {
     lblCaption->setText(QStringLiteral(" Pinleaf"));
     mnuSave[0]->setEnabled(true);
     mnuSave[1]->setEnabled(true);
-    if (LastKeyCode() == CtrlKey)
+    if (LastKeyCode() == VirtualKey::Control)
         replaceTextUndoably(makersNote());
 }
 

@@ -8,13 +8,15 @@
 
 namespace {
 constexpr double TwipsPerInch = 1440.0;
+// Twips per pixel at 96 dpi, for a program without a screen.
+constexpr double DefaultPerPixel = 15.0;
 
 double perPixel(bool horizontal) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return 15.0;
+        return DefaultPerPixel;
     const double dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
-    return dpi > 0 ? TwipsPerInch / dpi : 15.0;
+    return dpi > 0 ? TwipsPerInch / dpi : DefaultPerPixel;
 }
 } // namespace
 

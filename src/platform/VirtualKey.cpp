@@ -9,63 +9,63 @@ int fromQtKey(int qtKey) {
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
+        return F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Backspace:
-        return 8;
+        return Backspace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: // Shift+Tab: still the Tab key
-        return 9;
+        return Tab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return Return;
     case Qt::Key_Shift:
-        return 16;
+        return Shift;
     case Qt::Key_Control:
-        return 17;
+        return Control;
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
-        return 18;
+        return Alt;
     case Qt::Key_Pause:
-        return 19;
+        return Pause;
     case Qt::Key_CapsLock:
-        return 20;
+        return CapsLock;
     case Qt::Key_Escape:
-        return 27;
+        return Escape;
     case Qt::Key_Space:
-        return 32;
+        return Space;
     case Qt::Key_PageUp:
-        return 33;
+        return PageUp;
     case Qt::Key_PageDown:
-        return 34;
+        return PageDown;
     case Qt::Key_End:
-        return 35;
+        return End;
     case Qt::Key_Home:
-        return 36;
+        return Home;
     case Qt::Key_Left:
-        return 37;
+        return Left;
     case Qt::Key_Up:
-        return 38;
+        return Up;
     case Qt::Key_Right:
-        return 39;
+        return Right;
     case Qt::Key_Down:
-        return 40;
+        return Down;
     case Qt::Key_Print:
-        return 44;
+        return PrintScreen;
     case Qt::Key_Insert:
-        return 45;
+        return Insert;
     case Qt::Key_Delete:
-        return 46;
+        return Delete;
     case Qt::Key_Meta:
     case Qt::Key_Super_L:
     case Qt::Key_Super_R:
-        return 91;
+        return Windows;
     case Qt::Key_Menu:
-        return 93;
+        return Apps;
     case Qt::Key_NumLock:
-        return 144;
+        return NumLock;
     case Qt::Key_ScrollLock:
-        return 145;
+        return ScrollLock;
     default:
         return 0;
     }

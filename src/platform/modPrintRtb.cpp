@@ -21,6 +21,8 @@ namespace {
 
 using Status = modPrintRtb::PrintResult::Status;
 
+constexpr double TwipsPerInch = 1440.0;
+
 modPrintRtb::PrintResult outcome(Status status, int pages, const QString& reason = QString()) {
     return {status, pages, reason};
 }
@@ -76,7 +78,7 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
                        QStringLiteral("The printer did not accept the job."));
     // Margins count from the sheet's edges; the painter's origin is the printable area's corner
     // unless the printer prints the full page.
-    const qreal perTwip = printer.resolution() / 1440.0;
+    const qreal perTwip = printer.resolution() / TwipsPerInch;
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
     const QPointF origin =
         printer.fullPage() ? sheet.topLeft() : printer.pageRect(QPrinter::DevicePixel).topLeft();

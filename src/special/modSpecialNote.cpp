@@ -12,6 +12,8 @@ constexpr quint32 BodyColor = 0;           // black
 constexpr double HeadingPoints = 10;
 constexpr double BodyPoints = 10;
 constexpr double TimePoints = 20;
+constexpr double BytesPerMegabyte = 1024.0 * 1024;
+constexpr double BytesPerGigabyte = 1024.0 * 1024 * 1024;
 const QString CrLf = QStringLiteral("\r\n");
 
 // Every special note is written the same way, only through the box's selection properties, so
@@ -38,17 +40,17 @@ namespace modSpecialNote {
 double GetMemoryFigure(qint32 index) {
     const MemoryStatus s = SystemInfo::current().memoryStatus();
     switch (index) {
-    case 0:
+    case AvailableVirtual:
         return double(s.availVirtual);
-    case 1:
+    case AvailablePhysical:
         return double(s.availPhys);
-    case 2:
+    case AvailableSwap:
         return double(s.availPageFile);
-    case 3:
+    case TotalVirtual:
         return double(s.totalVirtual);
-    case 4:
+    case TotalPhysical:
         return double(s.totalPhys);
-    case 5:
+    case TotalSwap:
         return double(s.totalPageFile);
     default:
         return 0;
@@ -56,11 +58,11 @@ double GetMemoryFigure(qint32 index) {
 }
 
 double GetAvailableMemory() {
-    return GetMemoryFigure(2) + GetMemoryFigure(1);
+    return GetMemoryFigure(AvailableSwap) + GetMemoryFigure(AvailablePhysical);
 }
 
 double GetTotalMemory() {
-    return GetMemoryFigure(4) + GetMemoryFigure(5);
+    return GetMemoryFigure(TotalPhysical) + GetMemoryFigure(TotalSwap);
 }
 
 double GetPercentFree() {
@@ -72,7 +74,7 @@ double GetPercentFree() {
 }
 
 double ToMegabytes(double bytes) {
-    return RoundTwoDecimals(bytes / 1024 / 1024);
+    return RoundTwoDecimals(bytes / BytesPerMegabyte);
 }
 
 qint32 GetDriveKind(const DriveInfo& drive) {
@@ -84,11 +86,11 @@ QString GetVolumeLabel(const DriveInfo& drive) {
 }
 
 double GetTotalSpaceGB(const DriveInfo& drive) {
-    return drive.readable ? RoundTwoDecimals(double(drive.totalBytes) / 1024 / 1048576) : 0;
+    return drive.readable ? RoundTwoDecimals(double(drive.totalBytes) / BytesPerGigabyte) : 0;
 }
 
 double GetFreeSpaceGB(const DriveInfo& drive) {
-    return drive.readable ? RoundTwoDecimals(double(drive.freeBytes) / 1024 / 1048576) : 0;
+    return drive.readable ? RoundTwoDecimals(double(drive.freeBytes) / BytesPerGigabyte) : 0;
 }
 
 QString DriveTypeText(qint32 type) {
@@ -129,8 +131,8 @@ QString GetDriveListText() {
 }
 
 QString MemoryText() {
-    const double totalPhys = GetMemoryFigure(4);
-    const double availPhys = GetMemoryFigure(1);
+    const double totalPhys = GetMemoryFigure(TotalPhysical);
+    const double availPhys = GetMemoryFigure(AvailablePhysical);
     const double total = GetTotalMemory();
     const double available = GetAvailableMemory();
     return QStringLiteral("Total Physical: ") + megabytes(totalPhys) + CrLf +

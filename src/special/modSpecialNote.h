@@ -21,8 +21,16 @@ inline QString DrivesHeading() {
     return QStringLiteral("Drive(s):");
 }
 
-// One memory figure in bytes: 0 available virtual, 1 available physical, 2 available swap,
-// 3 total virtual, 4 total physical, 5 total swap; any other index gives 0.
+// The memory figures GetMemoryFigure knows.
+enum MemoryFigure : qint32 {
+    AvailableVirtual = 0,
+    AvailablePhysical = 1,
+    AvailableSwap = 2,
+    TotalVirtual = 3,
+    TotalPhysical = 4,
+    TotalSwap = 5,
+};
+// One memory figure in bytes; any other index gives 0.
 double GetMemoryFigure(qint32 index);
 // Available physical memory and free swap.
 double GetAvailableMemory();

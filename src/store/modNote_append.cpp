@@ -23,7 +23,10 @@ bool fail(QString* error, const QString& reason) {
 
 namespace modNote {
 
-// Renames an unreadable file to "<name>.unreadable-<local time>", never over a file.
+// Renames an unreadable file to "<name>.unreadable-<local time>", never over a file; when that
+// name and its numbered variants up to MaxSetAsideNumber are all taken, the file stays.
+constexpr int MaxSetAsideNumber = 9999;
+
 bool detail::SetAside(const QString& store) {
     const QString base = store + QStringLiteral(".unreadable-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -32,7 +35,7 @@ bool detail::SetAside(const QString& store) {
         const QFileInfo taken(name);
         if (!taken.exists() && !taken.isSymLink())
             break;
-        if (n > 9999)
+        if (n > MaxSetAsideNumber)
             return false;
         name = base + u'-' + QString::number(n);
     }
