@@ -5,6 +5,7 @@
  * Usage: mapwatch N program [args...]
  * Prints: "<wall ms until drawn> <cpu ms until drawn> <peak kB> <logoff ms>". */
 #include <dirent.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -98,8 +99,21 @@ int main(int argc, char** argv) {
         _exit(127);
     }
     int drawn = 0;
-    xcb_generic_event_t* e;
-    while (drawn < want && (e = xcb_wait_for_event(c))) {
+    int died = 0;
+    struct pollfd pfd = {xcb_get_file_descriptor(c), POLLIN, 0};
+    while (drawn < want) {
+        xcb_generic_event_t* e = xcb_poll_for_event(c);
+        if (!e) {
+            if (xcb_connection_has_error(c))
+                break;
+            /* A program that ends before its windows are drawn is reported, not waited for. */
+            if (waitpid(pid, NULL, WNOHANG) == pid) {
+                died = 1;
+                break;
+            }
+            poll(&pfd, 1, 200);
+            continue;
+        }
         const int type = e->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             xcb_create_notify_event_t* n = (xcb_create_notify_event_t*)e;
@@ -131,6 +145,11 @@ int main(int argc, char** argv) {
             }
         }
         free(e);
+    }
+    if (died) {
+        fprintf(stderr, "mapwatch: %s ended with %d of %d windows drawn\n", argv[2], drawn, want);
+        xcb_disconnect(c);
+        return 1;
     }
     const double elapsed = now_ms() - start;
     const double cpu = cpu_ms(pid);
