@@ -1,4 +1,5 @@
 #pragma once
+#include "note/GripSizing.h"
 #include "note/ImageList.h"
 #include "note/MenuIcons.h"
 #include "note/NoteLayout.h"
@@ -162,7 +163,6 @@ private:
 
     // Moving and corner sizing (frmMain_drag.cpp).
     bool handleDragEvent(QWidget* surface, QEvent* e);
-    bool handleResizeGripEvent(QEvent* e);
     void startDrag(QWidget* surface, const QPointF& globalPos);
     void continueDrag(QWidget* surface, const QPointF& globalPos);
     // Moves the window to the latest pointer position of the drag.
@@ -233,13 +233,11 @@ private:
     std::unique_ptr<clsDockingHandler> m_docking;
     qint32 m_restoreHeight = 0;
     qint32 m_restoreWidth = 0;
-    // Corner sizing tracked by the window itself, where the window manager does not do it.
-    bool m_sizing = false;
+    GripSizing m_gripSizing{this};
     bool m_raisePending = true;
     // Pointer moves of a drag are applied at most once a frame; the latest one wins.
     QTimer* m_dragFrame = nullptr;
     QWidget* m_dragSurface = nullptr;
     QPointF m_dragPos;
     bool m_dragPending = false;
-    QPoint m_sizingOffset;
 };
