@@ -49,12 +49,16 @@ SessionEnd* SessionEnd::install(QGuiApplication* app) {
 
 void SessionEnd::setUp(QGuiApplication* app) {
     // The notes come back through the autostart entry; a session manager that restarted the
-    // program as well would open every note twice.
+    // program as well would open every note twice. The hint is given on both requests: a logoff
+    // that saves only the data ("global", as GNOME asks) brings no saveStateRequest, and Qt
+    // would announce its default, restart if running.
     connect(app, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
     });
-    connect(app, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { emit ending(); });
+    connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+        emit ending();
+    });
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
