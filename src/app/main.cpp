@@ -38,11 +38,11 @@ int main(int argc, char** argv) {
     if (answeredOnTheTerminal(argc, argv))
         return 0;
     modMain::ChoosePlatform();
-    // The lower-case name becomes the window class that desktops match windows by.
+    // The lower-case name becomes the window class that desktops match windows by. No display
+    // name is set: Qt would append it to the title of every window, dialogs included.
     QApplication::setApplicationName(QStringLiteral("pinleaf"));
     QApplication::setOrganizationName(QStringLiteral("Pinleaf"));
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Pinleaf"));
     // The executable's version, as the About dialog and the manifest read it.
     QApplication::setApplicationVersion(QLatin1String(BuildConfig::Version));
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "note/GripSizing.h"
 #include "note/ImageList.h"
 #include "note/MenuIcons.h"
 #include "note/NoteLayout.h"
@@ -163,7 +164,6 @@ private:
 
     // Moving and corner sizing (frmMain_drag.cpp).
     bool handleDragEvent(QWidget* surface, QEvent* e);
-    bool handleResizeGripEvent(QEvent* e);
     void startDrag(QWidget* surface, const QPointF& globalPos);
     void continueDrag(QWidget* surface, const QPointF& globalPos);
     // Moves the window to the latest pointer position of the drag.
@@ -231,13 +231,11 @@ private:
     CloseState m_close;
     std::unique_ptr<clsDockingHandler> m_docking;
     RestoreSize m_restoreSize;
-    // Corner sizing tracked by the window itself, where the window manager does not do it.
-    bool m_sizing = false;
+    GripSizing m_gripSizing{this};
     RaiseOnce m_raiseOnce;
     // Pointer moves of a drag are applied at most once a frame; the latest one wins.
     QTimer* m_dragFrame = nullptr;
     QWidget* m_dragSurface = nullptr;
     QPointF m_dragPos;
     bool m_dragPending = false;
-    QPoint m_sizingOffset;
 };

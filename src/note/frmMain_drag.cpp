@@ -3,11 +3,9 @@
 
 #include "platform/Twips.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 // The pointer's position in twips, relative to the pressed control. The control moves with the
 // window, so only differences between these positions matter; they are taken from the global
@@ -86,34 +84,6 @@ void frmMain::placeWindow(int x, int y, int width, int height) {
     if (m_raiseOnce.take()) {
         raise();
         activateWindow();
-    }
-}
-
-// Any button on the grip sizes the window from its lower-right corner: by the window manager
-// where it offers that, otherwise by following the pointer until the button is released.
-bool frmMain::handleResizeGripEvent(QEvent* e) {
-    const auto* me = static_cast<QMouseEvent*>(e);
-    const QPoint global = me->globalPosition().toPoint();
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-        m_sizing =
-            !(windowHandle() && windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge));
-        m_sizingOffset = QPoint(width(), height()) - (global - pos());
-        return true;
-    case QEvent::MouseMove:
-        if (m_sizing) {
-            const QPoint size = global - pos() + m_sizingOffset;
-            resize(qMax(1, size.x()), qMax(1, size.y()));
-        }
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (m_sizing) {
-            m_sizing = false;
-            update();
-        }
-        return true;
-    default:
-        return false;
     }
 }
 

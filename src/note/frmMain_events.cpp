@@ -114,7 +114,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     }
     const auto* me = static_cast<QMouseEvent*>(e);
     if (watched == imgResize)
-        return handleResizeGripEvent(e);
+        return m_gripSizing.handleGripEvent(e);
     if (watched == imgIcon) {
         if (e->type() == QEvent::MouseButtonDblClick && me->button() == Qt::LeftButton) {
             if (isRolledUp())

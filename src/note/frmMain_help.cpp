@@ -2,9 +2,11 @@
 #include "note/frmMain.h"
 
 #include "BuildConfig.h"
-#include "note/modRTB.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+
+#include <QTextDocument>
+#include <QTextFrame>
 
 #include <array>
 
@@ -52,6 +54,28 @@ std::array<HelpLine, 13> helpLines() {
 }
 } // namespace
 
+// Each line after the first is written with the line break before it, in the line's own format:
+// the break begins the line's paragraph, and an empty paragraph is as high as the font of the
+// break that begins it. A break after the last line would add an empty paragraph.
+static void writeHelpText(RichTextBox& box) {
+    box.setText(QString());
+    // Qt keeps a 4-pixel margin below the text as well as around it; below the last line it is
+    // only something more to scroll to. The text keeps its place.
+    QTextFrame* root = box.document()->rootFrame();
+    QTextFrameFormat frame = root->frameFormat();
+    frame.setBottomMargin(0);
+    root->setFrameFormat(frame);
+    const auto lines = helpLines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const HelpLine& line = lines[i];
+        box.setSelStart(int(box.text().length()));
+        box.setSelColor(quint32(line.color));
+        box.setSelFontSize(line.size);
+        const QString indent(line.indent * 5, u' ');
+        box.setSelText((i == 0 ? QString() : QStringLiteral("\r\n")) + indent + line.text);
+    }
+}
+
 // The help note is an ordinary note from then on, independent of this one. Its text is written
 // before it counts as changed, so its caption starts unmarked.
 void frmMain::DisplayHelpNote() {
@@ -59,9 +83,7 @@ void frmMain::DisplayHelpNote() {
     help->setGeometry(Twips::toPixels(Left() + 200, Top() + 200, 6000, 6200));
     // A hidden window is laid out for every size it is given, as setWidth and setHeight do.
     help->runLayout();
-    help->RTB1->setText(QString());
-    for (const HelpLine& line : helpLines())
-        modRTB::AppendFormattedLine(line.text, line.color, line.size, *help->RTB1, line.indent);
+    writeHelpText(*help->RTB1);
     help->RTB1->setSelStart(0);
     help->RTB1->setReadOnly(true);
     help->SetColor(QStringLiteral("green"));

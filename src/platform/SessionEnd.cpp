@@ -48,7 +48,11 @@ void SessionEnd::setUp(QGuiApplication* app) {
     connect(app, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
     });
-    connect(app, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { emit ending(); });
+    // The hint is given on both requests: a logoff that saves only the data ("global", as GNOME
+    // asks) brings no saveStateRequest, and Qt would announce its default, restart if running.
+    connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+        emit ending();
+    });
     watchTerminationRequests();
 }

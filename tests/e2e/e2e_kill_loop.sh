@@ -13,9 +13,9 @@ for round in $(seq 1 50); do
     kill -KILL "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
-    on_disk=$(notes_on_disk | sort)
-    [ "$on_disk" = "$expected" ] ||
-        fail "round $round: $(comm -3 <(echo "$on_disk") <(echo "$expected") | head -5 | tr '\n' '|')"
+    notes_on_disk "$E2E_HOME/on_disk"
+    [ "$(cat "$E2E_HOME/on_disk")" = "$expected" ] ||
+        fail "round $round: $(comm -3 "$E2E_HOME/on_disk" <(echo "$expected") | head -5 | tr '\n' '|')"
 done
 
 start_app

@@ -10,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 start_display
 
 start_app
-mapfile -t ids < <(wait_windows 1)
+windows 1
 # 3345 x 2865 twips centred on 1280 x 1024 pixels: 528.5 and 416.5 round to the even pixel.
 [ "$(geometry_of "${ids[0]}")" = "528 416 223 191" ] || fail "blank note at $(geometry_of "${ids[0]}")"
 screenshot many-0-blank-note

@@ -10,7 +10,7 @@ notes=(
 )
 write_store "${notes[@]}"
 start_app
-mapfile -t ids < <(wait_windows 3)
+windows 3
 
 # Stored twips at 15 twips per pixel.
 expected="100 100 223 191
@@ -32,7 +32,7 @@ grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "autostart Ex
 
 # The next logon: the same notes come back.
 start_app
-mapfile -t ids < <(wait_windows 3)
+windows 3
 actual=$(for id in "${ids[@]}"; do geometry_of "$id"; done | sort -n)
 [ "$actual" = "$(sort -n <<<"$expected")" ] || fail "geometry after restart: $actual"
 screenshot logoff-2-back-again

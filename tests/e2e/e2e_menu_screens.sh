@@ -3,7 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_app
-note=$(wait_windows 1)
+windows 1
+note=$win
 read -r x y w h <<<"$(geometry_of "$note")"
 
 notes_only=$(visible_windows)
@@ -15,7 +16,7 @@ sleep 0.3
 
 # The help picture, 17 pixels square, stands 2785 twips from the note's left edge.
 xdotool mousemove $((x + 193)) $((y + 9)) click 1
-mapfile -t ids < <(wait_windows 2)
+windows 2
 help=$(printf '%s\n' "${ids[@]}" | grep -vx "$note")
 # 200 twips are 13.3 pixels at 96 dpi; 6000 x 6200 twips are 400 x 413.3.
 [ "$(geometry_of "$help")" = "$((x + 13)) $((y + 13)) 400 413" ] ||
@@ -29,7 +30,7 @@ screenshot menu-2-help-note
 notes_only=$(visible_windows)
 open_main_menu $((x + 6)) $((y + 100))
 xdotool key Up Up Up Return
-mapfile -t ids < <(wait_windows 3)
+windows 3
 for id in "${ids[@]}"; do
     [ "$id" = "$note" ] || [ "$(geometry_of "$id")" = "$(geometry_of "$help")" ] ||
         fail "the menu's help note differs: $(geometry_of "$id")"

@@ -8,7 +8,8 @@ write_store "yellow|drag me|2865|3345|4500|4500"
 mkdir -p "$(dirname "$AUTOSTART")"
 printf '[Desktop Entry]\nType=Application\nExec=pinleaf\n' >"$AUTOSTART"
 start_app
-id=$(wait_windows 1)
+windows 1
+id=$win
 
 # The caption strip starts 32 pixels in; grab it 60 pixels right and 8 down of the corner.
 at() { geometry_of "$id" | cut -d' ' -f1,2; }

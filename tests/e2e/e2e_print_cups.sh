@@ -14,7 +14,8 @@ start_cups_sandbox "$SPOOL" || skip "$CUPS_SANDBOX_ERROR"
 
 start_display
 start_app
-note=$(wait_windows 1)
+windows 1
+note=$win
 type_into "$note" "Printed through CUPS"
 read -r x y w h <<<"$(geometry_of "$note")"
 # The main menu: New, Open, Special Note, Save, Save As, Email Content, then Print.

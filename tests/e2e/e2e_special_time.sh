@@ -3,7 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_app
-note=$(wait_windows 1)
+windows 1
+note=$win
 read -r x y w h <<<"$(geometry_of "$note")"
 
 open_main_menu $((x + 60)) $((y + 60))

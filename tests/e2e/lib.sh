@@ -19,16 +19,19 @@ export QT_QPA_PLATFORMTHEME=
 STORE=$XDG_DATA_HOME/Pinleaf/pinleaf.dat
 AUTOSTART=$XDG_CONFIG_HOME/autostart/pinleaf.desktop
 XVFB_PID=
+WM_PID=
 APP_PID=
 
 cleanup() {
     [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
     rm -rf "$E2E_HOME"
 }
 trap cleanup EXIT
 
-# Says what went wrong and what Pinleaf printed.
+# Says what went wrong and what Pinleaf printed, and ends the test. It ends only a subshell when
+# called inside $(...) or <(...): the helpers that can fail are called as plain commands.
 fail() {
     echo "FAIL: $*" >&2
     if [ -s "$E2E_HOME/app.log" ]; then
@@ -38,22 +41,60 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display number (1280x1024, 24 bits, 96 dpi).
+# Starts Xvfb on a free display number (1280x1024, 24 bits, 96 dpi) and returns once it accepts
+# connections.
 start_display() {
     local fifo=$E2E_HOME/displayfd
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" \
+        2>"$E2E_HOME/xvfb.log" &
     XVFB_PID=$!
-    local num
-    read -r -t 60 num <"$fifo" || fail "Xvfb did not start"
+    local num=
+    read -r -t 60 num <"$fifo" || true
+    [ -n "$num" ] || fail "Xvfb did not start: $(tail -n 5 "$E2E_HOME/xvfb.log")"
     export DISPLAY=:$num
+    for _ in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        alive "$XVFB_PID" || break
+        sleep 0.1
+    done
+    fail "display $DISPLAY does not accept connections: $(tail -n 5 "$E2E_HOME/xvfb.log")"
+}
+
+# Starts openbox on the display and returns once it manages windows (it has named itself on the
+# root window).
+start_window_manager() {
+    command -v openbox >/dev/null || skip "openbox is not installed"
+    openbox --sm-disable --config-file /dev/null >"$E2E_HOME/wm.log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        alive "$WM_PID" || break
+        sleep 0.1
+    done
+    fail "openbox did not start: $(tail -n 5 "$E2E_HOME/wm.log")"
+}
+
+# Ends the test as skipped (status 77) when the machine lacks what it needs.
+skip() {
+    echo "SKIP: $*"
+    exit 77
 }
 
 # Starts Pinleaf in the background with the given arguments.
 start_app() {
     "$PINLEAF_BIN" "$@" >"$E2E_HOME/app.log" 2>&1 &
     APP_PID=$!
+}
+
+# Fails, with what Pinleaf printed, once Pinleaf is no longer running.
+expect_running() {
+    alive "$APP_PID" && return 0
+    local status=0
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    fail "Pinleaf ended unexpectedly (status $status)${1:+ $1}"
 }
 
 # Prints the ids of Pinleaf's visible windows, waiting until there are exactly $1 of them; with
@@ -76,11 +117,12 @@ wait_windows() {
     fail "expected $want windows${pid:+ of process $pid}, saw ${n:-0} (Pinleaf $state)"
 }
 
-# Sets the array ids to the ids of Pinleaf's visible windows once there are exactly $1 (a failure
-# ends the test, which it would not inside a process substitution).
+# Sets the array ids to the ids of Pinleaf's visible windows once there are exactly $1 (with $2,
+# of that process only), and win to the first of them.
 windows() {
-    wait_windows "$1" >"$E2E_HOME/ids"
+    wait_windows "$@" >"$E2E_HOME/ids"
     mapfile -t ids <"$E2E_HOME/ids"
+    win=${ids[0]:-}
 }
 
 # "x y width height" of a window, in pixels.
@@ -184,20 +226,24 @@ document_whole() {
         [ "$(grep -c '<NOTE>' "$f")" -eq "$(grep -c '</NOTE>' "$f")" ]
 }
 
-# The texts of every note that a start would open now: the store and every running copy, less the
-# copies that a newer copy names as taken over. Fails when a file is not whole.
+# Writes to $1 the texts of every note that a start would open now, sorted: the store and every
+# running copy, less the copies that a newer copy names as taken over. Fails when a file is not
+# whole.
 notes_on_disk() {
-    local f superseded=""
+    local out=$1 f superseded=""
     for f in "$NOTES_DIR"/running-*.dat; do
         [ -e "$f" ] || continue
         superseded+=" $(grep -o '<?pinleaf-absorbed [^?]*' "$f" | cut -d' ' -f2- || true) "
     done
+    : >"$out.unsorted"
     for f in "$STORE" "$NOTES_DIR"/running-*.dat; do
         [ -e "$f" ] || continue
         document_whole "$f" || fail "$(basename "$f") is not whole: $(tail -c 80 "$f")"
         case "$superseded" in *" $(basename "$f") "*) continue ;; esac
-        data_of "$f"
+        data_of "$f" >>"$out.unsorted"
     done
+    sort "$out.unsorted" >"$out"
+    rm -f "$out.unsorted"
 }
 
 # Pinleaf's visible windows, its pop-up menus included (they are windows of their own, without
@@ -216,4 +262,30 @@ open_main_menu() {
         sleep 0.1
     done
     fail "the main menu did not open"
+}
+
+# Sets win to the visible window whose title matches the pattern $1, waiting up to 10 seconds.
+window_named() {
+    for _ in $(seq 1 100); do
+        win=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] && return 0
+        expect_running "while waiting for a window named $1"
+        sleep 0.1
+    done
+    fail "no window named $1"
+}
+
+# The value of a text property ($2) of window $1, as xprop quotes it.
+property_of() {
+    xprop -id "$1" "$2" 2>/dev/null | sed -n 's/^[^=]*= //p'
+}
+
+# Presses button $1 at $2 $3, moves by ($4, $5) in five steps, releases.
+button_drag() {
+    local b=$1 x=$2 y=$3 dx=$4 dy=$5 args=() i
+    args=(mousemove "$x" "$y" sleep 0.1 mousedown "$b" sleep 0.2)
+    for i in 1 2 3 4 5; do
+        args+=(mousemove $((x + dx * i / 5)) $((y + dy * i / 5)) sleep 0.1)
+    done
+    xdotool "${args[@]}" mouseup "$b" sleep 0.3
 }

@@ -8,11 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QtTest>
 
 class HelpNoteTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { deleteAllNotes(); }
+
     void helpOpensAGreenReadOnlyNoteBeside() {
         frmMain w;
         w.setLeft(3000);
@@ -24,12 +27,8 @@ private slots:
         QCOMPARE(help->geometry(), Twips::toPixels(3200, 1700, 6000, 6200));
 
         const QString text = help->RTB1->text();
-        const QStringList lines = text.split("\r\n");
-        QCOMPARE(lines.size(), 14); // the last line break ends an empty paragraph
-        QCOMPARE(lines.mid(0, 3) << lines.last(), QStringList({"Help", "", "Options:", ""}));
-        for (int i : {3, 6, 9, 12})
-            QVERIFY(lines[i].startsWith("     ") && lines[i][5] != u' ');
-        QVERIFY(lines[12].contains(QLatin1String(BuildConfig::FeedbackAddress)));
+        QVERIFY(text.startsWith("Help\r\n") &&
+                text.contains(QLatin1String(BuildConfig::FeedbackAddress)));
         QCOMPARE(formatAt(help->RTB1, 0).foreground().color(), QColor(Qt::blue));
         QCOMPARE(formatAt(help->RTB1, 0).fontPointSize(), 14.0);
         const QTextCharFormat body = formatAt(help->RTB1, text.indexOf("Right-click"));
@@ -52,6 +51,19 @@ private slots:
         QCOMPARE(openNotes().last()->pos(),
                  Twips::toPixels(second->Left() + 200, second->Top() + 200, 1, 1).topLeft());
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
+    }
+
+    // The whole help fits the note at 96 dpi: a scroll bar would scroll to nothing.
+    void helpFitsWithoutScrollBar() {
+        frmMain w;
+        w.show();
+        w.mnuHelp->trigger();
+        frmMain* help = openNotes().last();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QCOMPARE(help->logicalDpiY(), 96);
+        QScrollBar* bar = help->RTB1->verticalScrollBar();
+        QVERIFY2(bar->maximum() == 0 && !bar->isVisible(),
+                 qPrintable(QString("the help scrolls by %1 pixels").arg(bar->maximum())));
     }
 };
 

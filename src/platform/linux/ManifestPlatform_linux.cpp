@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
@@ -42,8 +41,9 @@ ProgramVersion SystemManifestPlatform::executableVersion() const {
     return ProgramVersion::current();
 }
 
+// Not the application's display name: set, Qt would append it to every window title.
 QString SystemManifestPlatform::fileDescription() const {
-    return QGuiApplication::applicationDisplayName();
+    return QStringLiteral("Pinleaf");
 }
 
 QString SystemManifestPlatform::commandLineArguments() const {
