@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <QWindow>
 
-void frmMain::wireAboutCommand() {
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+void frmMain::wireAboutCommand(const NoteMenuItems& m) {
+    connect(m.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
 }
 
 // The note leaves the topmost band while the dialog is open, so it never covers it, and then
@@ -35,5 +35,5 @@ void frmMain::ShowAbout() {
     // A logoff while the dialog was open has stored the note and is ending the program.
     if (!self || m_stored || modMain::SessionEnding())
         return;
-    modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
+    modMain::SetWindowTopmost(this, isTopChecked() ? 0 : 1);
 }

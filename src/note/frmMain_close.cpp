@@ -116,6 +116,6 @@ bool frmMain::askToSaveBeforeClose() {
             reportSaveProblem(problem.path, problem.reason);
     }
     if (!closeWindow && !m_stored)
-        modMain::SetWindowTopmost(this, mnuTop->isChecked() ? 0 : 1);
+        modMain::SetWindowTopmost(this, isTopChecked() ? 0 : 1);
     return closeWindow || m_stored;
 }

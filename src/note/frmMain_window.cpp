@@ -15,15 +15,15 @@ namespace {
 constexpr int PreviewLength = 35;
 } // namespace
 
-void frmMain::wireWindowCommands() {
-    connect(mnuNew, &QAction::triggered, this, &frmMain::newNote);
-    connect(mnuSystemNew, &QAction::triggered, this, &frmMain::newNote);
-    connect(mnuSystemMinimize, &QAction::triggered, this, &frmMain::rollUp);
-    connect(mnuSystemRestore, &QAction::triggered, this, &frmMain::restoreSize);
-    connect(mnuSystemReset, &QAction::triggered, this, &frmMain::reset);
-    connect(mnuSystemClose, &QAction::triggered, this, &QWidget::close);
+void frmMain::wireWindowCommands(const NoteMenuItems& m) {
+    connect(m.mnuNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(m.mnuSystemNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(m.mnuSystemMinimize, &QAction::triggered, this, &frmMain::rollUp);
+    connect(m.mnuSystemRestore, &QAction::triggered, this, &frmMain::restoreSize);
+    connect(m.mnuSystemReset, &QAction::triggered, this, &frmMain::reset);
+    connect(m.mnuSystemClose, &QAction::triggered, this, &QWidget::close);
     // The item's check mark has flipped by the time this runs.
-    connect(mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
+    connect(m.mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
 }
 
 // A fresh note with its own defaults, 200 twips right of and below this one.
@@ -48,7 +48,7 @@ void frmMain::rollUp() {
     QString preview = RTB1->text().left(PreviewLength);
     preview.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     imgIcon->setToolTip(asPlainTooltip(preview));
-    mnuSystemMinimize->setEnabled(false);
+    setMinimizeEnabled(false);
 }
 
 // Without a size from an earlier roll-up (a note that came back from the store as a tile), the
@@ -58,7 +58,7 @@ void frmMain::restoreSize() {
     setHeight(known ? m_restoreHeight : NoteSettings::DefaultHeight);
     setWidth(known ? m_restoreWidth : NoteSettings::DefaultWidth);
     imgIcon->setToolTip(QString());
-    mnuSystemMinimize->setEnabled(true);
+    setMinimizeEnabled(true);
 }
 
 void frmMain::reset() {
@@ -72,11 +72,12 @@ void frmMain::reset() {
 void frmMain::toggleTopmost() {
     const int ontop = imgList.index(QStringLiteral("Ontop")) - 1;
     const int normal = imgList.index(QStringLiteral("Normal")) - 1;
-    if (mnuTop->isChecked()) {
+    const QString caption = menuItems().mnuTop->text();
+    if (isTopChecked()) {
         modMain::SetWindowTopmost(this, 0);
-        m_menuIcons.setItemIcon(mnuTop->text(), ontop);
+        m_menuIcons.setItemIcon(caption, ontop);
     } else {
-        m_menuIcons.setItemIcon(mnuTop->text(), normal);
+        m_menuIcons.setItemIcon(caption, normal);
         modMain::SetWindowTopmost(this, 1);
     }
 }
