@@ -96,8 +96,8 @@ private slots:
         QVERIFY(w.menuItems().mnuFontNormal->isChecked() &&
                 !w.menuItems().mnuFontItalic->isChecked());
         w.menuItems().mnuSelectStyle[1]->trigger();
-        w.menuItems()
-            .mnuFontNormal->trigger(); // checked before: the mark goes, the styles go all the same
+        // Checked before: the mark goes, the styles go all the same.
+        w.menuItems().mnuFontNormal->trigger();
         QVERIFY(!w.menuItems().mnuFontNormal->isChecked());
         QVERIFY(!formatAt(box, 1).fontItalic() && !formatAt(box, 1).fontUnderline());
 
