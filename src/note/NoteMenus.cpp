@@ -25,65 +25,129 @@ QAction* itemWithKeys(QWidget* owner, const char* caption, QKeySequence::Standar
 }
 } // namespace
 
-void NoteMenus::createMenuItems(QWidget* owner) {
-    m_owner = owner;
-    mnuNew = item(owner, "&New");
-    mnuOpen = item(owner, "&Open");
-    mnuSpecial = item(owner, "Special Note");
-    mnuSNTime = item(owner, "Time");
-    mnuSNWeather = item(owner, "Weather");
-    mnuSNStock = item(owner, "Stocks");
-    mnuSNNotes = item(owner, "Pinleaf Notes");
-    mnuComputerMemory = item(owner, "Computer Memory");
-    mnuDrives = item(owner, "Drive Information");
+NoteMenus::~NoteMenus() = default;
+
+const NoteMenuItems& NoteMenus::menuItems() {
+    if (!m_items)
+        createMenuItems();
+    return *m_items;
+}
+
+bool NoteMenus::isTopChecked() const {
+    return m_items ? m_items->mnuTop->isChecked() : m_states.top;
+}
+
+void NoteMenus::setTopChecked(bool on) {
+    m_states.top = on;
+    if (m_items)
+        m_items->mnuTop->setChecked(on);
+}
+
+bool NoteMenus::isSaveSettingsChecked() const {
+    return m_items ? m_items->mnuSaveSettings->isChecked() : m_states.saveSettings;
+}
+
+void NoteMenus::setSaveSettingsChecked(bool on) {
+    m_states.saveSettings = on;
+    if (m_items)
+        m_items->mnuSaveSettings->setChecked(on);
+}
+
+void NoteMenus::setCheckedColor(int index) {
+    m_states.color = index;
+    if (m_items) {
+        for (int i = 0; i < int(m_items->mnuSetColor.size()); ++i)
+            m_items->mnuSetColor[i]->setChecked(i == index);
+    }
+}
+
+bool NoteMenus::isSaveEnabled() const {
+    return m_items ? m_items->mnuSave[0]->isEnabled() : m_states.saveEnabled;
+}
+
+void NoteMenus::setSaveEnabled(bool on) {
+    m_states.saveEnabled = on;
+    if (m_items) {
+        for (QAction* a : m_items->mnuSave)
+            a->setEnabled(on);
+    }
+}
+
+void NoteMenus::setMinimizeEnabled(bool on) {
+    m_states.minimizeEnabled = on;
+    if (m_items)
+        m_items->mnuSystemMinimize->setEnabled(on);
+}
+
+void NoteMenus::createMenuItems() {
+    QWidget* owner = m_owner;
+    m_items = std::make_unique<NoteMenuItems>();
+    NoteMenuItems& m = *m_items;
+    m.mnuNew = item(owner, "&New");
+    m.mnuOpen = item(owner, "&Open");
+    m.mnuSpecial = item(owner, "Special Note");
+    m.mnuSNTime = item(owner, "Time");
+    m.mnuSNWeather = item(owner, "Weather");
+    m.mnuSNStock = item(owner, "Stocks");
+    m.mnuSNNotes = item(owner, "Pinleaf Notes");
+    m.mnuComputerMemory = item(owner, "Computer Memory");
+    m.mnuDrives = item(owner, "Drive Information");
     // Kinds of special note that are not offered: their items stay hidden and do nothing.
-    for (QAction* a : {mnuSNWeather, mnuSNStock, mnuSNNotes})
+    for (QAction* a : {m.mnuSNWeather, m.mnuSNStock, m.mnuSNNotes})
         a->setVisible(false);
-    mnuSave[0] = item(owner, "&Save");
-    mnuSave[1] = item(owner, "Save As");
-    mnuEmail = item(owner, "Email Content");
-    mnuPrint = item(owner, "&Print");
-    mnuEdit[0] = itemWithKeys(owner, "&Paste", QKeySequence::Paste);
-    mnuEdit[1] = itemWithKeys(owner, "Undo", QKeySequence::Undo);
-    mnuEdit[2] = item(owner, "Clear All");
-    mnuFont = item(owner, "Font");
-    mnuFontStyle = item(owner, "Style");
-    mnuFontNormal = item(owner, "Normal", true);
-    mnuFontNormal->setChecked(true);
-    mnuFontItalic = item(owner, "Italic", true);
-    mnuFontUnderline = item(owner, "Underline", true);
-    mnuFontBold = item(owner, "Bold", true);
-    mnuFontSizes = item(owner, "Size");
+    m.mnuSave[0] = item(owner, "&Save");
+    m.mnuSave[1] = item(owner, "Save As");
+    m.mnuEmail = item(owner, "Email Content");
+    m.mnuPrint = item(owner, "&Print");
+    m.mnuEdit[0] = itemWithKeys(owner, "&Paste", QKeySequence::Paste);
+    m.mnuEdit[1] = itemWithKeys(owner, "Undo", QKeySequence::Undo);
+    m.mnuEdit[2] = item(owner, "Clear All");
+    m.mnuFont = item(owner, "Font");
+    m.mnuFontStyle = item(owner, "Style");
+    m.mnuFontNormal = item(owner, "Normal", true);
+    m.mnuFontNormal->setChecked(true);
+    m.mnuFontItalic = item(owner, "Italic", true);
+    m.mnuFontUnderline = item(owner, "Underline", true);
+    m.mnuFontBold = item(owner, "Bold", true);
+    m.mnuFontSizes = item(owner, "Size");
     for (int i = 0; i < 5; ++i)
-        mnuFontSize[i] = item(owner, SizeCaptions[i]);
-    mnuColor = item(owner, "Note Color");
+        m.mnuFontSize[i] = item(owner, SizeCaptions[i]);
+    m.mnuColor = item(owner, "Note Color");
     for (int i = 0; i < 6; ++i)
-        mnuSetColor[i] = item(owner, ColorScheme::Schemes[i].caption, true);
-    mnuSaveSettings = item(owner, "Save Settings", true);
-    mnuTop = item(owner, "Always on Top", true);
-    mnuTop->setChecked(true);
-    mnuHelp = item(owner, "Help");
-    mnuTarvo = item(owner, "Tarvo Website");
-    mnuAbout = item(owner, "About");
+        m.mnuSetColor[i] = item(owner, ColorScheme::Schemes[i].caption, true);
+    m.mnuSaveSettings = item(owner, "Save Settings", true);
+    m.mnuTop = item(owner, "Always on Top", true);
+    m.mnuHelp = item(owner, "Help");
+    m.mnuTarvo = item(owner, "Tarvo Website");
+    m.mnuAbout = item(owner, "About");
 
-    mnuSelectCompleted = item(owner, "Strike-Out");
-    mnuRemoveFormat = item(owner, "Remove Format");
-    mnuEmailSelection = item(owner, "Email Selection");
-    mnuSelectEdit[0] = itemWithKeys(owner, "Cut", QKeySequence::Cut);
-    mnuSelectEdit[1] = itemWithKeys(owner, "Copy", QKeySequence::Copy);
-    mnuSelectEdit[2] = item(owner, "Undo");
-    mnuSelectSize = item(owner, "Font Size");
+    m.mnuSelectCompleted = item(owner, "Strike-Out");
+    m.mnuRemoveFormat = item(owner, "Remove Format");
+    m.mnuEmailSelection = item(owner, "Email Selection");
+    m.mnuSelectEdit[0] = itemWithKeys(owner, "Cut", QKeySequence::Cut);
+    m.mnuSelectEdit[1] = itemWithKeys(owner, "Copy", QKeySequence::Copy);
+    m.mnuSelectEdit[2] = item(owner, "Undo");
+    m.mnuSelectSize = item(owner, "Font Size");
     for (int i = 0; i < 5; ++i)
-        mnuSelectFontSize[i] = item(owner, SizeCaptions[i]);
-    mnuSelectFontStyle = item(owner, "Font Style");
+        m.mnuSelectFontSize[i] = item(owner, SizeCaptions[i]);
+    m.mnuSelectFontStyle = item(owner, "Font Style");
     for (int i = 0; i < 3; ++i)
-        mnuSelectStyle[i] = item(owner, StyleCaptions[i]);
+        m.mnuSelectStyle[i] = item(owner, StyleCaptions[i]);
 
-    mnuSystemNew = item(owner, "&New");
-    mnuSystemMinimize = item(owner, "Minimize");
-    mnuSystemRestore = item(owner, "Restore Size");
-    mnuSystemReset = item(owner, "Reset");
-    mnuSystemClose = item(owner, "Close");
+    m.mnuSystemNew = item(owner, "&New");
+    m.mnuSystemMinimize = item(owner, "Minimize");
+    m.mnuSystemRestore = item(owner, "Restore Size");
+    m.mnuSystemReset = item(owner, "Reset");
+    m.mnuSystemClose = item(owner, "Close");
+
+    m.mnuTop->setChecked(m_states.top);
+    m.mnuSaveSettings->setChecked(m_states.saveSettings);
+    for (int i = 0; i < int(m.mnuSetColor.size()); ++i)
+        m.mnuSetColor[i]->setChecked(i == m_states.color);
+    for (QAction* a : m.mnuSave)
+        a->setEnabled(m_states.saveEnabled);
+    m.mnuSystemMinimize->setEnabled(m_states.minimizeEnabled);
+    menuItemsMade(m);
 }
 
 QMenu* NoteMenus::mnuPopUpMenu() {
@@ -101,55 +165,59 @@ QMenu* NoteMenus::mnuSystemMenu() {
     return m_systemMenu;
 }
 
-QMenu* NoteMenus::addSubmenu(QMenu* parent, QAction* item) {
-    auto* menu = new QMenu(item->text(), m_owner);
-    item->setMenu(menu);
-    parent->addAction(item);
-    m_menus << menu;
-    return menu;
-}
-
 void NoteMenus::buildMenus() {
     if (m_popUpMenu)
         return;
-    QMenu* m = m_popUpMenu = new QMenu(QStringLiteral("PopUpMenu"), m_owner);
-    m->addActions({mnuNew, mnuOpen});
-    addSubmenu(m, mnuSpecial)
-        ->addActions(
-            {mnuSNTime, mnuSNWeather, mnuSNStock, mnuSNNotes, mnuComputerMemory, mnuDrives});
-    m->addSeparator();
-    m->addActions({mnuSave[0], mnuSave[1], mnuEmail});
-    m->addSeparator();
-    m->addAction(mnuPrint);
-    m->addSeparator();
-    m->addActions({mnuEdit[0], mnuEdit[1], mnuEdit[2]});
-    m->addSeparator();
-    QMenu* font = addSubmenu(m, mnuFont);
-    addSubmenu(font, mnuFontStyle)
-        ->addActions({mnuFontNormal, mnuFontItalic, mnuFontUnderline, mnuFontBold});
-    addSubmenu(font, mnuFontSizes)->addActions({mnuFontSize.begin(), mnuFontSize.end()});
-    addSubmenu(m, mnuColor)->addActions({mnuSetColor.begin(), mnuSetColor.end()});
-    m->addAction(mnuSaveSettings);
-    m->addSeparator();
-    m->addAction(mnuTop);
-    m->addSeparator();
-    m->addActions({mnuHelp, mnuTarvo, mnuAbout});
+    const NoteMenuItems& m = menuItems();
+    QList<QMenu*> menus;
+    // An item that opens a submenu, added to `parent`.
+    auto addSubmenu = [&](QMenu* parent, QAction* item) {
+        auto* submenu = new QMenu(item->text(), m_owner);
+        item->setMenu(submenu);
+        parent->addAction(item);
+        menus << submenu;
+        return submenu;
+    };
+    QMenu* menu = m_popUpMenu = new QMenu(QStringLiteral("PopUpMenu"), m_owner);
+    menu->addActions({m.mnuNew, m.mnuOpen});
+    addSubmenu(menu, m.mnuSpecial)
+        ->addActions({m.mnuSNTime, m.mnuSNWeather, m.mnuSNStock, m.mnuSNNotes, m.mnuComputerMemory,
+                      m.mnuDrives});
+    menu->addSeparator();
+    menu->addActions({m.mnuSave[0], m.mnuSave[1], m.mnuEmail});
+    menu->addSeparator();
+    menu->addAction(m.mnuPrint);
+    menu->addSeparator();
+    menu->addActions({m.mnuEdit[0], m.mnuEdit[1], m.mnuEdit[2]});
+    menu->addSeparator();
+    QMenu* font = addSubmenu(menu, m.mnuFont);
+    addSubmenu(font, m.mnuFontStyle)
+        ->addActions({m.mnuFontNormal, m.mnuFontItalic, m.mnuFontUnderline, m.mnuFontBold});
+    addSubmenu(font, m.mnuFontSizes)->addActions({m.mnuFontSize.begin(), m.mnuFontSize.end()});
+    addSubmenu(menu, m.mnuColor)->addActions({m.mnuSetColor.begin(), m.mnuSetColor.end()});
+    menu->addAction(m.mnuSaveSettings);
+    menu->addSeparator();
+    menu->addAction(m.mnuTop);
+    menu->addSeparator();
+    menu->addActions({m.mnuHelp, m.mnuTarvo, m.mnuAbout});
 
     QMenu* s = m_popUpSelect = new QMenu(QStringLiteral("PopUpSelect"), m_owner);
-    s->addActions({mnuSelectCompleted, mnuRemoveFormat});
+    s->addActions({m.mnuSelectCompleted, m.mnuRemoveFormat});
     s->addSeparator();
-    s->addAction(mnuEmailSelection);
+    s->addAction(m.mnuEmailSelection);
     s->addSeparator();
-    s->addActions({mnuSelectEdit.begin(), mnuSelectEdit.end()});
+    s->addActions({m.mnuSelectEdit.begin(), m.mnuSelectEdit.end()});
     s->addSeparator();
-    addSubmenu(s, mnuSelectSize)->addActions({mnuSelectFontSize.begin(), mnuSelectFontSize.end()});
-    addSubmenu(s, mnuSelectFontStyle)->addActions({mnuSelectStyle.begin(), mnuSelectStyle.end()});
+    addSubmenu(s, m.mnuSelectSize)
+        ->addActions({m.mnuSelectFontSize.begin(), m.mnuSelectFontSize.end()});
+    addSubmenu(s, m.mnuSelectFontStyle)
+        ->addActions({m.mnuSelectStyle.begin(), m.mnuSelectStyle.end()});
 
     QMenu* w = m_systemMenu = new QMenu(QStringLiteral("Popup2"), m_owner);
-    w->addActions({mnuSystemNew, mnuSystemMinimize, mnuSystemRestore});
+    w->addActions({m.mnuSystemNew, m.mnuSystemMinimize, m.mnuSystemRestore});
     w->addSeparator();
-    w->addActions({mnuSystemReset, mnuSystemClose});
+    w->addActions({m.mnuSystemReset, m.mnuSystemClose});
 
-    m_menus << m << s << w;
-    menusBuilt(m_menus);
+    menus << menu << s << w;
+    menusBuilt(menus);
 }

@@ -2,19 +2,15 @@
 #include <QList>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
 class QWidget;
 
-// The note window's three pop-up menus and their items, named as the window's controls. The items
-// exist from the window's construction and carry the check and enabled states that commands set;
-// the menus that show them are put together the first time one is needed, which keeps a note,
-// and a hundred of them at start-up, quick to open. An item that opens a submenu is an item too.
-class NoteMenus {
-public:
-    virtual ~NoteMenus() = default;
-
+// The items of a note window's three pop-up menus, named as the window's controls. An item that
+// opens a submenu is an item too.
+struct NoteMenuItems {
     // Main menu.
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
@@ -61,24 +57,64 @@ public:
     QAction* mnuSystemRestore = nullptr;
     QAction* mnuSystemReset = nullptr;
     QAction* mnuSystemClose = nullptr;
+};
+
+// A note window's menus. Neither the items nor the menus exist until one of them is first
+// needed, which keeps a note, and hundreds of them at start-up, quick to open; most notes never
+// show a menu. The check and enabled states that the window's commands set are kept here until
+// then and given to the items when they are made; from then on the items hold them.
+class NoteMenus {
+public:
+    explicit NoteMenus(QWidget* owner) : m_owner(owner) {}
+    virtual ~NoteMenus();
+    NoteMenus(const NoteMenus&) = delete;
+    NoteMenus& operator=(const NoteMenus&) = delete;
+
+    // The items, made with their commands and pictures the first time this is called.
+    const NoteMenuItems& menuItems();
 
     // The three pop-up menus ("PopUpMenu", "PopUpSelect", "Popup2").
     QMenu* mnuPopUpMenu();
     QMenu* mnuPopUpSelect();
     QMenu* mnuSystemMenu();
 
+    // "Always on Top", checked until the user unchecks it.
+    bool isTopChecked() const;
+    void setTopChecked(bool on);
+    // "Save Settings".
+    bool isSaveSettingsChecked() const;
+    void setSaveSettingsChecked(bool on);
+    // Checks the colour item at `index` (0 to 5) and unchecks the others; -1 unchecks all.
+    void setCheckedColor(int index);
+    // "&Save" and "Save As", enabled and disabled together.
+    bool isSaveEnabled() const;
+    void setSaveEnabled(bool on);
+    // The window menu's "Minimize".
+    void setMinimizeEnabled(bool on);
+
 protected:
-    void createMenuItems(QWidget* owner);
+    // Called once with the items just made, to connect their commands and give them pictures.
+    virtual void menuItemsMade(const NoteMenuItems& items) = 0;
     // Called once with every menu just put together, submenus included.
     virtual void menusBuilt(const QList<QMenu*>& menus) = 0;
 
 private:
-    void buildMenus();
-    QMenu* addSubmenu(QMenu* parent, QAction* item);
+    // What the items show before they exist.
+    struct States {
+        bool top = true;
+        bool saveSettings = false;
+        int color = -1;
+        bool saveEnabled = true;
+        bool minimizeEnabled = true;
+    };
 
-    QWidget* m_owner = nullptr;
+    void createMenuItems();
+    void buildMenus();
+
+    QWidget* m_owner;
+    States m_states;
+    std::unique_ptr<NoteMenuItems> m_items;
     QMenu* m_popUpMenu = nullptr;
     QMenu* m_popUpSelect = nullptr;
     QMenu* m_systemMenu = nullptr;
-    QList<QMenu*> m_menus;
 };

@@ -79,11 +79,13 @@ void fit(QLabel* label, const QIcon& icon, int drawnPx) {
 }
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), NoteMenus(this) {
     construct(false);
 }
 
-frmMain::frmMain(Restoring) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+frmMain::frmMain(Restoring)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), NoteMenus(this) {
     construct(true);
 }
 
@@ -96,15 +98,22 @@ void frmMain::construct(bool restoring) {
     setAutoFillBackground(true);
     setWindowIcon(NotePictures::windowIconSet());
     createControls();
-    createMenuItems(this);
     wireTextBox();
-    wireCommands();
-    wireEditCommands();
-    wireWindowCommands();
-    wireSpecialCommands();
-    wireFileCommands();
-    wireAboutCommand();
     loadWindow(restoring);
+}
+
+// The menu items are made the first time a menu or an item is needed; their commands and
+// pictures come with them.
+void frmMain::menuItemsMade(const NoteMenuItems& m) {
+    wireCommands(m);
+    wireEditCommands(m);
+    wireFormatCommands(m);
+    wireWindowCommands(m);
+    wireSpecialCommands(m);
+    wireFileCommands(m);
+    wireMailCommands(m);
+    wireAboutCommand(m);
+    attachMenuIcons();
 }
 
 frmMain::~frmMain() = default;
@@ -163,9 +172,8 @@ void frmMain::loadWindow(bool restoring) {
     m_docking->setParentForm(this);
     m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
     TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
-    mnuTop->setChecked(true);
+    setTopChecked(true);
     lblDate->setText(DateStamp::now());
-    attachMenuIcons();
     Desktop::addDropShadow(this);
 }
 
@@ -175,7 +183,7 @@ void frmMain::applyStartupGeometry(bool restoring) {
     setWidth(n.width);
     setTop(n.top);
     setLeft(n.left);
-    mnuSaveSettings->setChecked(n.saveSettings);
+    setSaveSettingsChecked(n.saveSettings);
     if (!restoring)
         SetColor(n.color);
 }
@@ -218,7 +226,6 @@ void frmMain::SetColor(const QString& strColor) {
     p.setColor(QPalette::WindowText, fromBgr(ink));
     setPalette(p);
     m_colorScheme = strColor;
-    for (int i = 0; i < int(mnuSetColor.size()); ++i)
-        mnuSetColor[i]->setChecked(i == checked);
+    setCheckedColor(checked);
     NoteActivity::notify();
 }

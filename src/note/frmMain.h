@@ -118,6 +118,7 @@ public:
     qint32 noteType() const { return m_noteType; }
 
 protected:
+    void menuItemsMade(const NoteMenuItems& items) override;
     void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -159,8 +160,9 @@ private:
     void clearPlaceholder();
     void onTextMouseDown(int button);
     void onTextKeyDown(int keyCode);
-    void showContextMenuForText();
-    void showPopup(QMenu* menu);
+    QPoint caretPosition() const;
+    void showContextMenuForText(const QPoint& at);
+    void showPopup(QMenu* menu, const QPoint& at);
 
     // Moving and corner sizing (frmMain_drag.cpp).
     bool handleDragEvent(QWidget* surface, QEvent* e);
@@ -171,14 +173,14 @@ private:
     void onDragFrame();
 
     // Window menu commands (frmMain_window.cpp).
-    void wireWindowCommands();
+    void wireWindowCommands(const NoteMenuItems& m);
 
     // Commands (frmMain_settings.cpp).
-    void wireCommands();
+    void wireCommands(const NoteMenuItems& m);
     void onSaveSettings();
 
     // Editing and formatting commands, file drops (frmMain_edit.cpp).
-    void wireEditCommands();
+    void wireEditCommands(const NoteMenuItems& m);
     void onTextDropped(const DroppedData& data);
     void onEdit(int index);
     void onSelectEdit(int index);
@@ -186,29 +188,29 @@ private:
     void ClearAll();
     void replaceTextUndoably(const QString& text);
     // Style and size commands (frmMain_format.cpp).
-    void wireFormatCommands();
+    void wireFormatCommands(const NoteMenuItems& m);
     void onFontNormal();
     void onFontStyle(void (RichTextBox::*setStyle)(bool), bool on);
     void onSelectStyle(int index);
     void onRemoveFormat();
 
     // Special notes (frmMain_special.cpp).
-    void wireSpecialCommands();
+    void wireSpecialCommands(const NoteMenuItems& m);
     void refreshSpecialNote();
     // Note files (frmMain_files.cpp), e-mail and the web site (frmMain_mail.cpp), printing
     // (frmMain_print.cpp).
-    void wireFileCommands();
+    void wireFileCommands(const NoteMenuItems& m);
     void onOpen();
     void onSave(int index);
     void reportSaveProblem(const QString& path, const QString& reason);
-    void wireMailCommands();
+    void wireMailCommands(const NoteMenuItems& m);
     void EmailText(const QString& text);
     void openWebSite();
     void onPrint();
     void offerPdf(const QString& reason);
 
     // The About dialog (frmMain_about.cpp).
-    void wireAboutCommand();
+    void wireAboutCommand(const NoteMenuItems& m);
     void ShowAbout();
 
     // The help note (frmMain_help.cpp).

@@ -10,8 +10,8 @@
 #include <QPointer>
 #include <QWindow>
 
-void frmMain::wireAboutCommand() {
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+void frmMain::wireAboutCommand(const NoteMenuItems& m) {
+    connect(m.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
 }
 
 // The note leaves the topmost band while the dialog is open, so it never covers it, and then
@@ -36,6 +36,5 @@ void frmMain::ShowAbout() {
     // A logoff while the dialog was open has stored the note and is ending the program.
     if (!self || m_close.stored() || SessionEnd::isEnding())
         return;
-    TopLevel::SetWindowTopmost(this,
-                               mnuTop->isChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
+    TopLevel::SetWindowTopmost(this, isTopChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
 }

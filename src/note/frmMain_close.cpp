@@ -117,7 +117,6 @@ bool frmMain::askToSaveBeforeClose() {
             reportSaveProblem(problem.path, problem.reason);
     }
     if (!closeWindow && !m_close.stored())
-        TopLevel::SetWindowTopmost(this,
-                                   mnuTop->isChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
+        TopLevel::SetWindowTopmost(this, isTopChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);
     return closeWindow || m_close.stored();
 }

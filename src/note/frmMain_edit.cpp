@@ -24,13 +24,12 @@ QString makersNote() {
 }
 } // namespace
 
-void frmMain::wireEditCommands() {
-    for (int i = 0; i < int(mnuEdit.size()); ++i)
-        connect(mnuEdit[i], &QAction::triggered, this, [this, i] { onEdit(i); });
-    for (int i = 0; i < int(mnuSelectEdit.size()); ++i)
-        connect(mnuSelectEdit[i], &QAction::triggered, this, [this, i] { onSelectEdit(i); });
-    connect(mnuHelp, &QAction::triggered, this, &frmMain::DisplayHelpNote);
-    wireFormatCommands();
+void frmMain::wireEditCommands(const NoteMenuItems& m) {
+    for (int i = 0; i < int(m.mnuEdit.size()); ++i)
+        connect(m.mnuEdit[i], &QAction::triggered, this, [this, i] { onEdit(i); });
+    for (int i = 0; i < int(m.mnuSelectEdit.size()); ++i)
+        connect(m.mnuSelectEdit[i], &QAction::triggered, this, [this, i] { onSelectEdit(i); });
+    connect(m.mnuHelp, &QAction::triggered, this, &frmMain::DisplayHelpNote);
 }
 
 // The text box's own paste and undo; a read-only note keeps its text.
@@ -80,8 +79,7 @@ void frmMain::ClearAll() {
     replaceTextUndoably(QString());
     Timer1->stop();
     lblCaption->setText(QStringLiteral(" Pinleaf"));
-    mnuSave[0]->setEnabled(true);
-    mnuSave[1]->setEnabled(true);
+    setSaveEnabled(true);
     if (LastKeyCode() == VirtualKey::Control)
         replaceTextUndoably(makersNote());
 }

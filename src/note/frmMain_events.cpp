@@ -14,7 +14,12 @@
 
 namespace {
 constexpr int ContextMenuKey = 93;
+
+// Shift+F10 opens the menus as the context-menu key does.
+bool isMenuKeys(const QKeyEvent* e) {
+    return e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier;
 }
+} // namespace
 
 void frmMain::wireTextBox() {
     connect(RTB1, &RichTextBox::contentChanged, this, &frmMain::onContentChanged);
@@ -23,6 +28,8 @@ void frmMain::wireTextBox() {
     connect(RTB1, &RichTextBox::keyDown, this, &frmMain::onTextKeyDown);
     connect(RTB1, &RichTextBox::dataDropped, this, &frmMain::onTextDropped);
     connect(RTB1, &RichTextBox::editing, this, &frmMain::onTextEditing);
+    // Shift+F10 is taken before the text box's own key handling.
+    RTB1->installEventFilter(this);
 }
 
 // A change marks the caption only once the note holds real content. The running copy is not
@@ -61,24 +68,34 @@ void frmMain::clearPlaceholder() {
 
 void frmMain::onTextMouseDown(int button) {
     if (button == RichTextBox::RightButton)
-        showContextMenuForText();
+        showContextMenuForText(QCursor::pos());
 }
 
 // Every key-down of the window, the text box's included, is remembered; the key goes on.
 void frmMain::onTextKeyDown(int keyCode) {
     m_lastKeyCode = keyCode;
     if (keyCode == ContextMenuKey)
-        showContextMenuForText();
+        showContextMenuForText(caretPosition());
+}
+
+// Below the caret, in screen coordinates; a caret scrolled out of sight gives the nearest point
+// of the visible text.
+QPoint frmMain::caretPosition() const {
+    const QRect visible = RTB1->viewport()->rect();
+    QPoint at = RTB1->cursorRect().bottomLeft();
+    at.setX(qBound(visible.left(), at.x(), visible.right()));
+    at.setY(qBound(visible.top(), at.y(), visible.bottom()));
+    return RTB1->viewport()->mapToGlobal(at);
 }
 
 // With text selected the selection menu opens, otherwise the main menu.
-void frmMain::showContextMenuForText() {
-    showPopup(RTB1->selLength() >= 1 ? mnuPopUpSelect() : mnuPopUpMenu());
+void frmMain::showContextMenuForText(const QPoint& at) {
+    showPopup(RTB1->selLength() >= 1 ? mnuPopUpSelect() : mnuPopUpMenu(), at);
 }
 
-// Menus open at the pointer and are modal: the chosen command has run when this returns.
-void frmMain::showPopup(QMenu* menu) {
-    menu->exec(QCursor::pos());
+// Menus are modal: the chosen command has run when this returns.
+void frmMain::showPopup(QMenu* menu, const QPoint& at) {
+    menu->exec(at);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* e) {
@@ -88,7 +105,7 @@ void frmMain::keyPressEvent(QKeyEvent* e) {
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
-        showPopup(mnuPopUpMenu());
+        showPopup(mnuPopUpMenu(), QCursor::pos());
         return;
     }
     if (!handleDragEvent(this, e))
@@ -103,6 +120,14 @@ static bool isClick(const QWidget* picture, const QEvent* e) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == RTB1) {
+        if (e->type() == QEvent::KeyPress && isMenuKeys(static_cast<QKeyEvent*>(e))) {
+            m_lastKeyCode = VirtualKey::fromQtKey(Qt::Key_F10);
+            showContextMenuForText(caretPosition());
+            return true;
+        }
+        return QWidget::eventFilter(watched, e);
+    }
     switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -122,7 +147,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
             else
                 rollUp();
         } else if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::RightButton) {
-            showPopup(mnuSystemMenu());
+            showPopup(mnuSystemMenu(), QCursor::pos());
         } else {
             handleDragEvent(imgIcon, e);
         }

@@ -8,12 +8,11 @@
 #include <QAction>
 #include <QLabel>
 
-void frmMain::wireFileCommands() {
-    connect(mnuOpen, &QAction::triggered, this, &frmMain::onOpen);
-    for (int i = 0; i < int(mnuSave.size()); ++i)
-        connect(mnuSave[i], &QAction::triggered, this, [this, i] { onSave(i); });
-    wireMailCommands();
-    connect(mnuPrint, &QAction::triggered, this, &frmMain::onPrint);
+void frmMain::wireFileCommands(const NoteMenuItems& m) {
+    connect(m.mnuOpen, &QAction::triggered, this, &frmMain::onOpen);
+    for (int i = 0; i < int(m.mnuSave.size()); ++i)
+        connect(m.mnuSave[i], &QAction::triggered, this, [this, i] { onSave(i); });
+    connect(m.mnuPrint, &QAction::triggered, this, &frmMain::onPrint);
 }
 
 // A window filled from a stored note in the fixed order of its properties, and shown. The text
@@ -65,7 +64,7 @@ void frmMain::onOpen() {
 // asks. A file chosen in the dialog becomes the note's file. Items disabled on a special note
 // do nothing.
 void frmMain::onSave(int index) {
-    if (!mnuSave[index]->isEnabled())
+    if (!isSaveEnabled())
         return;
     const NoteRecord record = toRecord();
     modNote::FileProblem problem;

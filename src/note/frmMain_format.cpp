@@ -13,31 +13,32 @@ namespace {
 constexpr std::array<double, 5> SizePoints{8, 10, 12, 14, 16};
 } // namespace
 
-void frmMain::wireFormatCommands() {
+void frmMain::wireFormatCommands(const NoteMenuItems& m) {
     // A style item's own check mark has already flipped when its triggered signal arrives.
-    connect(mnuFontNormal, &QAction::triggered, this, &frmMain::onFontNormal);
-    connect(mnuFontBold, &QAction::triggered, this,
+    connect(m.mnuFontNormal, &QAction::triggered, this, &frmMain::onFontNormal);
+    connect(m.mnuFontBold, &QAction::triggered, this,
             [this](bool on) { onFontStyle(&RichTextBox::setSelBold, on); });
-    connect(mnuFontItalic, &QAction::triggered, this,
+    connect(m.mnuFontItalic, &QAction::triggered, this,
             [this](bool on) { onFontStyle(&RichTextBox::setSelItalic, on); });
-    connect(mnuFontUnderline, &QAction::triggered, this,
+    connect(m.mnuFontUnderline, &QAction::triggered, this,
             [this](bool on) { onFontStyle(&RichTextBox::setSelUnderline, on); });
     for (int i = 0; i < int(SizePoints.size()); ++i) {
-        connect(mnuFontSize[i], &QAction::triggered, this,
+        connect(m.mnuFontSize[i], &QAction::triggered, this,
                 [this, i] { RTB1->setFontSize(SizePoints[i]); });
-        connect(mnuSelectFontSize[i], &QAction::triggered, this,
+        connect(m.mnuSelectFontSize[i], &QAction::triggered, this,
                 [this, i] { RTB1->setSelFontSize(SizePoints[i]); });
     }
-    for (int i = 0; i < int(mnuSelectStyle.size()); ++i)
-        connect(mnuSelectStyle[i], &QAction::triggered, this, [this, i] { onSelectStyle(i); });
-    connect(mnuSelectCompleted, &QAction::triggered, this,
+    for (int i = 0; i < int(m.mnuSelectStyle.size()); ++i)
+        connect(m.mnuSelectStyle[i], &QAction::triggered, this, [this, i] { onSelectStyle(i); });
+    connect(m.mnuSelectCompleted, &QAction::triggered, this,
             [this] { RTB1->setSelStrikeThru(true); });
-    connect(mnuRemoveFormat, &QAction::triggered, this, &frmMain::onRemoveFormat);
+    connect(m.mnuRemoveFormat, &QAction::triggered, this, &frmMain::onRemoveFormat);
 }
 
 // "Normal" clears the other three marks and their styles, whatever its own mark became.
 void frmMain::onFontNormal() {
-    for (QAction* item : {mnuFontItalic, mnuFontBold, mnuFontUnderline})
+    const NoteMenuItems& m = menuItems();
+    for (QAction* item : {m.mnuFontItalic, m.mnuFontBold, m.mnuFontUnderline})
         item->setChecked(false);
     RTB1->setSelUnderline(false);
     RTB1->setSelBold(false);
@@ -46,7 +47,7 @@ void frmMain::onFontNormal() {
 
 // "Bold", "Italic" and "Underline" follow their own check marks.
 void frmMain::onFontStyle(void (RichTextBox::*setStyle)(bool), bool on) {
-    mnuFontNormal->setChecked(false);
+    menuItems().mnuFontNormal->setChecked(false);
     (RTB1->*setStyle)(on);
 }
 

@@ -9,10 +9,10 @@
 
 #include <QAction>
 
-void frmMain::wireMailCommands() {
-    connect(mnuEmail, &QAction::triggered, this, [this] { EmailText(RTB1->text()); });
-    connect(mnuEmailSelection, &QAction::triggered, this, [this] { EmailText(RTB1->selText()); });
-    connect(mnuTarvo, &QAction::triggered, this, &frmMain::openWebSite);
+void frmMain::wireMailCommands(const NoteMenuItems& m) {
+    connect(m.mnuEmail, &QAction::triggered, this, [this] { EmailText(RTB1->text()); });
+    connect(m.mnuEmailSelection, &QAction::triggered, this, [this] { EmailText(RTB1->selText()); });
+    connect(m.mnuTarvo, &QAction::triggered, this, &frmMain::openWebSite);
 }
 
 // A new message to the maker with the text as its body; formatting is not sent.

@@ -6,11 +6,11 @@
 
 #include <QAction>
 
-void frmMain::wireCommands() {
+void frmMain::wireCommands(const NoteMenuItems& m) {
     // The item's own check mark flips when it is chosen; the settings follow it.
-    connect(mnuSaveSettings, &QAction::triggered, this, &frmMain::onSaveSettings);
-    for (int i = 0; i < int(mnuSetColor.size()); ++i) {
-        connect(mnuSetColor[i], &QAction::triggered, this,
+    connect(m.mnuSaveSettings, &QAction::triggered, this, &frmMain::onSaveSettings);
+    for (int i = 0; i < int(m.mnuSetColor.size()); ++i) {
+        connect(m.mnuSetColor[i], &QAction::triggered, this,
                 [this, i] { SetColor(QLatin1String(ColorScheme::Schemes[i].name)); });
     }
 }
@@ -20,6 +20,5 @@ void frmMain::onSaveSettings() {
 }
 
 void frmMain::WriteSettings() {
-    NoteSettings::write(mnuSaveSettings->isChecked(), m_colorScheme, Height(), Width(), Top(),
-                        Left());
+    NoteSettings::write(isSaveSettingsChecked(), m_colorScheme, Height(), Width(), Top(), Left());
 }

@@ -8,11 +8,11 @@
 #include <QAction>
 #include <QTimer>
 
-void frmMain::wireSpecialCommands() {
-    connect(mnuSNTime, &QAction::triggered, this, [this] { DisplaySpecialNote(TimeNote); });
-    connect(mnuComputerMemory, &QAction::triggered, this,
+void frmMain::wireSpecialCommands(const NoteMenuItems& m) {
+    connect(m.mnuSNTime, &QAction::triggered, this, [this] { DisplaySpecialNote(TimeNote); });
+    connect(m.mnuComputerMemory, &QAction::triggered, this,
             [this] { DisplaySpecialNote(MemoryNote); });
-    connect(mnuDrives, &QAction::triggered, this, [this] { DisplaySpecialNote(DrivesNote); });
+    connect(m.mnuDrives, &QAction::triggered, this, [this] { DisplaySpecialNote(DrivesNote); });
     connect(Timer1, &QTimer::timeout, this, &frmMain::refreshSpecialNote);
 }
 
@@ -48,8 +48,7 @@ void frmMain::DisplaySpecialNote(qint32 enNoteType) {
     m_noteType = enNoteType;
     RTB1->setReadOnly(true);
     setIsDirty(true);
-    mnuSave[0]->setEnabled(false);
-    mnuSave[1]->setEnabled(false);
+    setSaveEnabled(false);
     Timer1->setInterval(interval);
     Timer1->start();
 }

@@ -15,15 +15,15 @@ namespace {
 constexpr int PreviewLength = 35;
 } // namespace
 
-void frmMain::wireWindowCommands() {
-    connect(mnuNew, &QAction::triggered, this, &frmMain::newNote);
-    connect(mnuSystemNew, &QAction::triggered, this, &frmMain::newNote);
-    connect(mnuSystemMinimize, &QAction::triggered, this, &frmMain::rollUp);
-    connect(mnuSystemRestore, &QAction::triggered, this, &frmMain::restoreSize);
-    connect(mnuSystemReset, &QAction::triggered, this, &frmMain::reset);
-    connect(mnuSystemClose, &QAction::triggered, this, &QWidget::close);
+void frmMain::wireWindowCommands(const NoteMenuItems& m) {
+    connect(m.mnuNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(m.mnuSystemNew, &QAction::triggered, this, &frmMain::newNote);
+    connect(m.mnuSystemMinimize, &QAction::triggered, this, &frmMain::rollUp);
+    connect(m.mnuSystemRestore, &QAction::triggered, this, &frmMain::restoreSize);
+    connect(m.mnuSystemReset, &QAction::triggered, this, &frmMain::reset);
+    connect(m.mnuSystemClose, &QAction::triggered, this, &QWidget::close);
     // The item's check mark has flipped by the time this runs.
-    connect(mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
+    connect(m.mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
 }
 
 // A fresh note with its own defaults, 200 twips right of and below this one.
@@ -47,14 +47,14 @@ void frmMain::rollUp() {
     QString preview = RTB1->text().left(PreviewLength);
     preview.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     imgIcon->setToolTip(asPlainTooltip(preview));
-    mnuSystemMinimize->setEnabled(false);
+    setMinimizeEnabled(false);
 }
 
 void frmMain::restoreSize() {
     setHeight(m_restoreSize.height());
     setWidth(m_restoreSize.width());
     imgIcon->setToolTip(QString());
-    mnuSystemMinimize->setEnabled(true);
+    setMinimizeEnabled(true);
 }
 
 void frmMain::reset() {
@@ -68,11 +68,12 @@ void frmMain::reset() {
 void frmMain::toggleTopmost() {
     const int ontop = imgList.index(QStringLiteral("Ontop")) - 1;
     const int normal = imgList.index(QStringLiteral("Normal")) - 1;
-    if (mnuTop->isChecked()) {
+    const QString caption = menuItems().mnuTop->text();
+    if (isTopChecked()) {
         TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
-        m_menuIcons.setItemIcon(mnuTop->text(), ontop);
+        m_menuIcons.setItemIcon(caption, ontop);
     } else {
-        m_menuIcons.setItemIcon(mnuTop->text(), normal);
+        m_menuIcons.setItemIcon(caption, normal);
         TopLevel::SetWindowTopmost(this, TopLevel::NotTopmost);
     }
 }

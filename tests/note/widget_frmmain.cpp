@@ -42,16 +42,17 @@ private slots:
     // Yellow, topmost, centred at the default size and not yet the user's.
     void newNoteHasTheDefaultLook() {
         auto w = std::make_unique<frmMain>();
-        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint && w->mnuTop->isChecked());
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint && w->menuItems().mnuTop->isChecked());
         QCOMPARE(w->geometry(), QRect(centred(3345, 2865), QSize(223, 191)));
         QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0FFFF));
-        QVERIFY(w->mnuSetColor[0]->isChecked() && w->mnuFontNormal->isChecked());
+        QVERIFY(w->menuItems().mnuSetColor[0]->isChecked() &&
+                w->menuItems().mnuFontNormal->isChecked());
         QCOMPARE(w->RTB1->text(), QString("[Note]"));
         QVERIFY(!w->IsDirty() && w->lblCaption->text() == " Pinleaf");
         QVERIFY(w->lblDate->text().contains(QString::number(QDate::currentDate().year())));
         // Pictures follow captions: the Email picture on both e-mail items, none on "Reset".
-        QVERIFY(!w->mnuEmailSelection->icon().isNull());
-        QVERIFY(w->mnuSystemReset->icon().isNull());
+        QVERIFY(!w->menuItems().mnuEmailSelection->icon().isNull());
+        QVERIFY(w->menuItems().mnuSystemReset->icon().isNull());
     }
 
     void setColorAppliesSchemesByName() {
@@ -59,19 +60,19 @@ private slots:
         w->SetColor("Grey");
         QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0C0C0));
         QCOMPARE(w->RTB1->palette().color(QPalette::Base), fromBgr(0xC0C0C0));
-        QVERIFY(w->mnuSetColor[4]->isChecked());
+        QVERIFY(w->menuItems().mnuSetColor[4]->isChecked());
         QCOMPARE(w->colorSchemeName(), QString("Grey"));
         for (const QString& name : {QString("purple"), QString()}) {
             w->SetColor(name);
             QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::black));
             QCOMPARE(w->colorSchemeName(), name);
-            for (QAction* a : w->mnuSetColor)
+            for (QAction* a : w->menuItems().mnuSetColor)
                 QVERIFY(!a->isChecked());
         }
-        w->mnuSetColor[5]->trigger();
+        w->menuItems().mnuSetColor[5]->trigger();
         QCOMPARE(w->colorSchemeName(), QString("peach"));
         QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0x99CCFF));
-        QVERIFY(w->mnuSetColor[5]->isChecked());
+        QVERIFY(w->menuItems().mnuSetColor[5]->isChecked());
     }
 
     // Turning the option on writes the note's look at once and the next note takes it; turning
@@ -82,16 +83,16 @@ private slots:
         w->setWidth(4500);
         w->setLeft(1500);
         w->setTop(600);
-        w->mnuSaveSettings->trigger();
+        w->menuItems().mnuSaveSettings->trigger();
         QCOMPARE(config("SaveSetting"), QString("True"));
         QCOMPARE(config("Width"), QString("4500"));
         auto next = std::make_unique<frmMain>();
-        QVERIFY(next->mnuSaveSettings->isChecked());
+        QVERIFY(next->menuItems().mnuSaveSettings->isChecked());
         QCOMPARE(next->colorSchemeName(), QString("blue"));
         QCOMPARE(next->geometry(), QRect(100, 40, 300, 191));
 
         w->SetColor("red");
-        w->mnuSaveSettings->trigger();
+        w->menuItems().mnuSaveSettings->trigger();
         QCOMPARE(config("SaveSetting"), QString("False"));
         QCOMPARE(config("Color"), QString("blue"));
     }
@@ -103,14 +104,14 @@ private slots:
         setConfig("Height", "tall");
         setConfig("Width", "4500.5");
         auto w = std::make_unique<frmMain>();
-        QVERIFY(w->mnuSaveSettings->isChecked());
+        QVERIFY(w->menuItems().mnuSaveSettings->isChecked());
         QCOMPARE(w->colorSchemeName(), QString("yellow"));
         QCOMPARE(w->size(), QSize(300, 191));
         QCOMPARE(w->pos(), centred(4500.5, 2865));
 
         setConfig("SaveSetting", "maybe");
         auto w2 = std::make_unique<frmMain>();
-        QVERIFY(!w2->mnuSaveSettings->isChecked());
+        QVERIFY(!w2->menuItems().mnuSaveSettings->isChecked());
         QCOMPARE(w2->size(), QSize(223, 191));
     }
 

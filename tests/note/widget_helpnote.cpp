@@ -21,7 +21,7 @@ private slots:
         w.setLeft(3000);
         w.setTop(1500);
         w.show();
-        w.mnuHelp->trigger();
+        w.menuItems().mnuHelp->trigger();
         frmMain* help = openNotes().last();
         QVERIFY(help != &w && help->isVisible());
         QCOMPARE(help->geometry(), Twips::toPixels(3200, 1700, 6000, 6200));
@@ -47,7 +47,7 @@ private slots:
         frmMain* second = openNotes().last();
         QVERIFY(second != help && second->RTB1->text() == text);
         QCOMPARE(second->geometry(), help->geometry());
-        second->mnuHelp->trigger();
+        second->menuItems().mnuHelp->trigger();
         QCOMPARE(openNotes().last()->pos(),
                  Twips::toPixels(second->Left() + 200, second->Top() + 200, 1, 1).topLeft());
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
@@ -57,7 +57,7 @@ private slots:
     void helpFitsWithoutScrollBar() {
         frmMain w;
         w.show();
-        w.mnuHelp->trigger();
+        w.menuItems().mnuHelp->trigger();
         frmMain* help = openNotes().last();
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QCOMPARE(help->logicalDpiY(), 96);

@@ -90,7 +90,7 @@ private slots:
         QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
 
         // With "Always on Top" off, the note stays out of the topmost band afterwards.
-        w->mnuTop->setChecked(false);
+        w->menuItems().mnuTop->setChecked(false);
         TopLevel::SetWindowTopmost(w, TopLevel::NotTopmost);
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
         m_dialogs->cancel();

@@ -40,13 +40,13 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         select(w.RTB1, 0, 5);
-        w.mnuSelectEdit[1]->trigger();
+        w.menuItems().mnuSelectEdit[1]->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("hello"));
-        w.mnuSelectEdit[0]->trigger();
+        w.menuItems().mnuSelectEdit[0]->trigger();
         QCOMPARE(w.RTB1->text(), QString(" world"));
-        w.mnuEdit[1]->trigger();
+        w.menuItems().mnuEdit[1]->trigger();
         w.RTB1->setSelStart(11);
-        w.mnuEdit[0]->trigger();
+        w.menuItems().mnuEdit[0]->trigger();
         QTest::keyClick(w.RTB1, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(w.RTB1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.RTB1->text(), QString("hello worldhello"));
@@ -54,7 +54,8 @@ private slots:
         // A read-only note keeps its text, undo history and all.
         w.RTB1->setReadOnly(true);
         w.RTB1->selectAll();
-        for (QAction* a : {w.mnuEdit[0], w.mnuEdit[1], w.mnuSelectEdit[0], w.mnuSelectEdit[2]})
+        for (QAction* a : {w.menuItems().mnuEdit[0], w.menuItems().mnuEdit[1],
+                           w.menuItems().mnuSelectEdit[0], w.menuItems().mnuSelectEdit[2]})
             a->trigger();
         QTest::keyClick(w.RTB1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.RTB1->text(), QString("hello worldhello"));
@@ -69,14 +70,14 @@ private slots:
         QTest::keyClick(w.RTB1, Qt::Key_V, Qt::ControlModifier); // the last key is V
         w.RTB1->setText("12:00:00");
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
-        w.mnuEdit[2]->trigger();
+        w.menuItems().mnuEdit[2]->trigger();
         QVERIFY(w.RTB1->text().isEmpty());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
-        w.mnuEdit[1]->trigger();
+        w.menuItems().mnuEdit[1]->trigger();
         QCOMPARE(w.RTB1->text(), QString("12:00:00"));
 
         QTest::keyClick(w.RTB1, Qt::Key_Control);
-        w.mnuEdit[2]->trigger();
+        w.menuItems().mnuEdit[2]->trigger();
         QVERIFY(w.RTB1->text().contains(QLatin1String(BuildConfig::WebSite)));
     }
 
@@ -85,31 +86,35 @@ private slots:
         RichTextBox* box = w.RTB1;
         box->setText("abcdef");
         select(box, 0, 3);
-        w.mnuFontBold->trigger();
-        w.mnuFontItalic->trigger();
-        w.mnuFontBold->trigger(); // follows its check mark: off again
+        w.menuItems().mnuFontBold->trigger();
+        w.menuItems().mnuFontItalic->trigger();
+        w.menuItems().mnuFontBold->trigger(); // follows its check mark: off again
         QVERIFY(formatAt(box, 0).fontWeight() != QFont::Bold && formatAt(box, 2).fontItalic());
-        QVERIFY(!w.mnuFontNormal->isChecked() && w.mnuFontItalic->isChecked());
-        w.mnuFontNormal->trigger();
-        QVERIFY(w.mnuFontNormal->isChecked() && !w.mnuFontItalic->isChecked());
-        w.mnuSelectStyle[1]->trigger();
-        w.mnuFontNormal->trigger(); // checked before: the mark goes, the styles go all the same
-        QVERIFY(!w.mnuFontNormal->isChecked());
+        QVERIFY(!w.menuItems().mnuFontNormal->isChecked() &&
+                w.menuItems().mnuFontItalic->isChecked());
+        w.menuItems().mnuFontNormal->trigger();
+        QVERIFY(w.menuItems().mnuFontNormal->isChecked() &&
+                !w.menuItems().mnuFontItalic->isChecked());
+        w.menuItems().mnuSelectStyle[1]->trigger();
+        // Checked before: the mark goes, the styles go all the same.
+        w.menuItems().mnuFontNormal->trigger();
+        QVERIFY(!w.menuItems().mnuFontNormal->isChecked());
         QVERIFY(!formatAt(box, 1).fontItalic() && !formatAt(box, 1).fontUnderline());
 
         box->setSelColor(0xFF0000);
-        w.mnuSelectFontSize[3]->trigger();
-        for (QAction* a : {w.mnuSelectStyle[2], w.mnuSelectStyle[2], w.mnuSelectCompleted})
+        w.menuItems().mnuSelectFontSize[3]->trigger();
+        for (QAction* a : {w.menuItems().mnuSelectStyle[2], w.menuItems().mnuSelectStyle[2],
+                           w.menuItems().mnuSelectCompleted})
             a->trigger(); // "Bold" twice stays on
         QTextCharFormat f = formatAt(box, 2);
         QVERIFY(f.fontWeight() == QFont::Bold && f.fontStrikeOut() && f.fontPointSize() == 14);
         QVERIFY(formatAt(box, 3).fontPointSize() != 14 && !formatAt(box, 3).fontStrikeOut());
-        w.mnuRemoveFormat->trigger();
+        w.menuItems().mnuRemoveFormat->trigger();
         f = formatAt(box, 2);
         QVERIFY(f.fontWeight() != QFont::Bold && !f.fontStrikeOut() && f.fontPointSize() == 14);
         QCOMPARE(f.foreground().color(), QColor(Qt::blue));
 
-        w.mnuFontSize[0]->trigger(); // the whole note
+        w.menuItems().mnuFontSize[0]->trigger(); // the whole note
         QCOMPARE(formatAt(box, 5).fontPointSize(), 8.0);
         QCOMPARE(box->fontSize(), 8.0);
     }
@@ -138,7 +143,7 @@ private slots:
         drop(w, {ansi});
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
         // A drop is an edit the text box can undo.
-        w.mnuEdit[1]->trigger();
+        w.menuItems().mnuEdit[1]->trigger();
         QCOMPARE(w.RTB1->text(), QString(u"first\r\nline ü"_qs));
     }
 };

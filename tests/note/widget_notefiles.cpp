@@ -86,7 +86,7 @@ private slots:
         w->setTop(1200);
         w->show();
         m_dialogs->chooseFile(file);
-        w->mnuOpen->trigger();
+        w->menuItems().mnuOpen->trigger();
         QCOMPARE(w->lblDate->text(), QString("2.1.2026 3:04:05 PM"));
         const QList<frmMain*> notes = openNotes();
         QCOMPARE(notes.size(), 3);
@@ -106,7 +106,7 @@ private slots:
         edited->RTB1->setReadOnly(true);
         edited->Timer1->start();
         m_dialogs->chooseFile(file);
-        edited->mnuOpen->trigger();
+        edited->menuItems().mnuOpen->trigger();
         QCOMPARE(edited->RTB1->text(), QString("first"));
         QCOMPARE(edited->lblCaption->text(), QString(" Pinleaf*"));
         QVERIFY(edited->RTB1->isReadOnly() && edited->Timer1->isActive());
@@ -116,13 +116,13 @@ private slots:
         // the note stays as it was.
         m_dialogs->cancel();
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
-        edited->mnuOpen->trigger();
+        edited->menuItems().mnuOpen->trigger();
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
         const QString junk = writeBytes(m_dir + "/junk.pnf", "<NOTES><NOTE><DATA>x");
         const QString empty = writeBytes(m_dir + "/empty.pnf", "<NOTES/>");
         for (const QString& bad : {junk, empty, m_dir + "/missing.pnf", m_dir}) {
             m_dialogs->chooseFile(bad);
-            edited->mnuOpen->trigger();
+            edited->menuItems().mnuOpen->trigger();
             QCOMPARE(MessagePrompt::lastTitle(), QString("Open Note"));
             QVERIFY2(MessagePrompt::lastText().contains(bad), qPrintable(bad));
             QCOMPARE(edited->RTB1->text(), QString("first"));
@@ -141,14 +141,14 @@ private slots:
         w->SetColor("peach");
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
         m_dialogs->cancel();
-        w->mnuSave[0]->trigger();
+        w->menuItems().mnuSave[0]->trigger();
         QCOMPARE(m_dialogs->requestCount(), 1);
         QVERIFY(w->Tag().isEmpty() && w->IsDirty());
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
 
         const QString file = m_dir + "/saved.pnf";
         m_dialogs->chooseFile(m_dir + "/saved");
-        w->mnuSave[0]->trigger();
+        w->menuItems().mnuSave[0]->trigger();
         QCOMPARE(w->Tag(), file);
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
         NoteRecord want = w->toRecord();
@@ -156,20 +156,20 @@ private slots:
         QCOMPARE(modNote::ReadNotes(false, file), QList<NoteRecord>{want});
 
         w->RTB1->setText("three");
-        w->mnuSave[0]->trigger();
+        w->menuItems().mnuSave[0]->trigger();
         QCOMPARE(m_dialogs->requestCount(), 2);
         QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("three"));
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
 
         w->RTB1->setText("four");
         QVERIFY(QFile::remove(file));
-        w->mnuSave[0]->trigger();
+        w->menuItems().mnuSave[0]->trigger();
         QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("four"));
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
 
         w->RTB1->setText("five");
         m_dialogs->cancel();
-        w->mnuSave[1]->trigger();
+        w->menuItems().mnuSave[1]->trigger();
         QCOMPARE(m_dialogs->requestCount(), 3);
         QCOMPARE(w->Tag(), file);
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
@@ -187,7 +187,7 @@ private slots:
         w->RTB1->setText("newer text");
         SeenBox seen;
         answerBoxLater(&seen, QMessageBox::Ok);
-        w->mnuSave[0]->trigger();
+        w->menuItems().mnuSave[0]->trigger();
         QCOMPARE(seen.title, QString("Save Note"));
         QVERIFY2(seen.text.contains(readOnly) && seen.text.contains("read-only"),
                  qPrintable(seen.text));
@@ -200,7 +200,7 @@ private slots:
         for (const QString& tag : {m_dir, m_dir + "/gone/x.pnf"}) {
             w->setTag(tag);
             MessagePrompt::queueAnswers({MessagePrompt::Yes});
-            w->mnuSave[0]->trigger();
+            w->menuItems().mnuSave[0]->trigger();
             QCOMPARE(MessagePrompt::queuedAnswers(), 0);
             QVERIFY2(MessagePrompt::lastText().contains(tag),
                      qPrintable(MessagePrompt::lastText()));
@@ -221,7 +221,7 @@ private slots:
         w->setTag(QString());
         m_dialogs->chooseFile(shut + "/new.pnf");
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
-        w->mnuSave[1]->trigger();
+        w->menuItems().mnuSave[1]->trigger();
         QVERIFY(MessagePrompt::lastText().contains(shut + "/new.pnf"));
         QVERIFY(QDir(shut).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         QVERIFY(w->Tag().isEmpty());
@@ -233,12 +233,12 @@ private slots:
     void mailAndWebAddressesGoToTheDesktop() {
         frmMain* w = writtenNote("a b\r\nc & d");
         const QString to = BuildConfig::FeedbackAddress;
-        w->mnuEmail->trigger();
+        w->menuItems().mnuEmail->trigger();
         select(w->RTB1, 2, 5);
-        w->mnuEmailSelection->trigger();
+        w->menuItems().mnuEmailSelection->trigger();
         w->RTB1->setSelStart(0);
-        w->mnuEmailSelection->trigger();
-        w->mnuTarvo->trigger();
+        w->menuItems().mnuEmailSelection->trigger();
+        w->menuItems().mnuTarvo->trigger();
         QCOMPARE(m_opener->opened, (QList<QUrl>{QUrl(WebLinks::MailtoAddress(to, "a b\r\nc & d")),
                                                 QUrl(WebLinks::MailtoAddress(to, "b\r\nc")),
                                                 QUrl(WebLinks::MailtoAddress(to, "")),
@@ -248,10 +248,10 @@ private slots:
 
         m_opener->handled = false;
         MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes, MessagePrompt::Yes});
-        w->mnuEmail->trigger();
+        w->menuItems().mnuEmail->trigger();
         QCOMPARE(MessagePrompt::queuedAnswers(), 2);
         QVERIFY(MessagePrompt::lastText().contains(to));
-        w->mnuTarvo->trigger();
+        w->menuItems().mnuTarvo->trigger();
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
         QCOMPARE(MessagePrompt::lastTitle(), QString("Tarvo Website"));
     }
@@ -260,13 +260,13 @@ private slots:
     void printWithoutAPrinterOffersAPdf() {
         frmMain* w = writtenNote("to paper");
         MessagePrompt::queueAnswers({MessagePrompt::No});
-        w->mnuPrint->trigger();
+        w->menuItems().mnuPrint->trigger();
         QCOMPARE(MessagePrompt::lastTitle(), QString("Print"));
         QCOMPARE(m_dialogs->requestCount(), 0);
 
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
         m_dialogs->chooseFile(m_dir + "/note");
-        w->mnuPrint->trigger();
+        w->menuItems().mnuPrint->trigger();
         const FileDialogRequest asked = m_dialogs->lastRequest();
         QCOMPARE(asked.mode, FileDialogRequest::Mode::Save);
         QVERIFY2(QFileInfo(asked.initDir)

@@ -53,18 +53,18 @@ private slots:
         w.move(40, 50);
         w.show();
         w.RTB1->setText("First line\r\nsecond line and a lot more text");
-        w.mnuSystemMinimize->trigger();
+        w.menuItems().mnuSystemMinimize->trigger();
         QCOMPARE(w.size(), QSize(33, 28)); // 500 x 425 twips in whole pixels
         QVERIFY(w.isRolledUp());
         QCOMPARE(w.pos(), QPoint(40, 50));
-        QVERIFY(!w.mnuSystemMinimize->isEnabled());
+        QVERIFY(!w.menuItems().mnuSystemMinimize->isEnabled());
         // The pair becomes one space; the first 35 characters are taken before that.
         QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip("First line second line and a lot m"));
 
-        w.mnuSystemRestore->trigger();
+        w.menuItems().mnuSystemRestore->trigger();
         QCOMPARE(w.size(), QSize(300, 200));
         QVERIFY(w.imgIcon->toolTip().isEmpty());
-        QVERIFY(w.mnuSystemMinimize->isEnabled());
+        QVERIFY(w.menuItems().mnuSystemMinimize->isEnabled());
         QCOMPARE(w.RTB1->geometry().size(), QSize(285, 153)); // laid out for the full size again
 
         // Double-clicking the icon twice returns to the former size.
@@ -99,14 +99,14 @@ private slots:
         w.lblDate->setText("old stamp");
         w.rollUp();
         w.setWidth(6000);
-        w.mnuSystemReset->trigger();
+        w.menuItems().mnuSystemReset->trigger();
         QCOMPARE(w.pos(), QPoint(70, 80));
         QCOMPARE(w.size(), QSize(223, 191));
         QCOMPARE(w.colorSchemeName(), QString("yellow"));
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
         QVERIFY(w.lblDate->text() != "old stamp");
         QVERIFY(w.RTB1->isReadOnly());
-        QVERIFY(!w.mnuSystemMinimize->isEnabled());
+        QVERIFY(!w.menuItems().mnuSystemMinimize->isEnabled());
     }
 
     // Off and on again: checked, the "Ontop" picture, topmost, and the same native window in
@@ -117,17 +117,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QRect before = w.geometry();
         QWindow* handle = w.windowHandle();
-        const QIcon ontop = w.mnuTop->icon();
-        w.mnuTop->trigger();
-        QVERIFY(!w.mnuTop->isChecked());
+        const QIcon ontop = w.menuItems().mnuTop->icon();
+        w.menuItems().mnuTop->trigger();
+        QVERIFY(!w.menuItems().mnuTop->isChecked());
         QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
         QVERIFY(!(handle->flags() & Qt::WindowStaysOnTopHint));
-        QVERIFY(w.mnuTop->icon().cacheKey() != ontop.cacheKey());
-        w.mnuTop->trigger();
-        QVERIFY(w.mnuTop->isChecked());
+        QVERIFY(w.menuItems().mnuTop->icon().cacheKey() != ontop.cacheKey());
+        w.menuItems().mnuTop->trigger();
+        QVERIFY(w.menuItems().mnuTop->isChecked());
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(handle->flags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(w.mnuTop->icon().cacheKey(), ontop.cacheKey());
+        QCOMPARE(w.menuItems().mnuTop->icon().cacheKey(), ontop.cacheKey());
         QCOMPARE(w.windowHandle(), handle);
         QCOMPARE(w.geometry(), before);
         QVERIFY(w.isVisible());
@@ -141,7 +141,7 @@ private slots:
         w->move(200, 150);
         w->show();
         for (const bool onTop : {true, false}) {
-            QCOMPARE(w->mnuTop->isChecked(), onTop);
+            QCOMPARE(w->menuItems().mnuTop->isChecked(), onTop);
             bool checked = false;
             QTimer::singleShot(0, w, [w, &checked] {
                 frmAbout* about = frmAbout::Loaded();
@@ -153,12 +153,12 @@ private slots:
                 if (about)
                     about->cmdOK->click();
             });
-            w->mnuAbout->trigger();
+            w->menuItems().mnuAbout->trigger();
             QVERIFY(checked);
             QVERIFY(!frmAbout::Loaded());
             QCOMPARE(bool(w->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
             QCOMPARE(bool(w->windowHandle()->flags() & Qt::WindowStaysOnTopHint), onTop);
-            w->mnuTop->trigger();
+            w->menuItems().mnuTop->trigger();
         }
     }
 
@@ -167,7 +167,7 @@ private slots:
     void newNoteIsOffsetAndIndependent() {
         const QRect area = QApplication::primaryScreen()->availableGeometry();
         const auto newFrom = [](frmMain* w) {
-            w->mnuNew->trigger();
+            w->menuItems().mnuNew->trigger();
             return QPointer<frmMain>(openNotes().last());
         };
         auto* w = new frmMain;

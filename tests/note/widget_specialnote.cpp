@@ -33,10 +33,12 @@ private slots:
         w.setIsDirty(true);
         w.RTB1->setText("my words");
         w.mnuPopUpMenu();
-        QCOMPARE(w.mnuSpecial->menu()->actions(),
-                 QList<QAction*>({w.mnuSNTime, w.mnuSNWeather, w.mnuSNStock, w.mnuSNNotes,
-                                  w.mnuComputerMemory, w.mnuDrives}));
-        for (QAction* hidden : {w.mnuSNWeather, w.mnuSNStock, w.mnuSNNotes}) {
+        QCOMPARE(w.menuItems().mnuSpecial->menu()->actions(),
+                 QList<QAction*>({w.menuItems().mnuSNTime, w.menuItems().mnuSNWeather,
+                                  w.menuItems().mnuSNStock, w.menuItems().mnuSNNotes,
+                                  w.menuItems().mnuComputerMemory, w.menuItems().mnuDrives}));
+        for (QAction* hidden :
+             {w.menuItems().mnuSNWeather, w.menuItems().mnuSNStock, w.menuItems().mnuSNNotes}) {
             QVERIFY(!hidden->isVisible());
             hidden->trigger();
         }
@@ -45,26 +47,28 @@ private slots:
             QAction* item;
             const char* text;
             int interval;
-        } kinds[] = {{w.mnuSNTime, "Time:\r\n", 1000},
-                     {w.mnuComputerMemory, "Memory:\r\nTotal Physical: 1536M\r\n", 32500},
-                     {w.mnuDrives, "Drive(s):\r\n/  ROOT (Local Hard Drive)  \r\n", 32500}};
+        } kinds[] = {
+            {w.menuItems().mnuSNTime, "Time:\r\n", 1000},
+            {w.menuItems().mnuComputerMemory, "Memory:\r\nTotal Physical: 1536M\r\n", 32500},
+            {w.menuItems().mnuDrives, "Drive(s):\r\n/  ROOT (Local Hard Drive)  \r\n", 32500}};
         for (const auto& kind : kinds) {
             QVERIFY(kind.item->isVisible());
             kind.item->trigger();
             QVERIFY2(w.RTB1->text().startsWith(kind.text), qPrintable(w.RTB1->text()));
             QVERIFY(w.RTB1->isReadOnly() && w.RTB1->cursorWidth() == 0);
-            QVERIFY(!w.mnuSave[0]->isEnabled() && !w.mnuSave[1]->isEnabled());
+            QVERIFY(!w.menuItems().mnuSave[0]->isEnabled() &&
+                    !w.menuItems().mnuSave[1]->isEnabled());
             QVERIFY(w.Timer1->isActive() && w.Timer1->remainingTime() > kind.interval - 500);
             QCOMPARE(w.Timer1->interval(), kind.interval);
         }
-        w.mnuSystemReset->trigger();
+        w.menuItems().mnuSystemReset->trigger();
         QVERIFY(w.RTB1->text() == "[Note]" && w.RTB1->isReadOnly() && w.Timer1->isActive());
         w.DisplaySpecialNote(w.noteType()); // as the next tick does
         QVERIFY(w.RTB1->text().startsWith("Drive(s):"));
 
-        w.mnuEdit[2]->trigger();
+        w.menuItems().mnuEdit[2]->trigger();
         QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
-        QVERIFY(w.mnuSave[0]->isEnabled() && w.mnuSave[1]->isEnabled());
+        QVERIFY(w.menuItems().mnuSave[0]->isEnabled() && w.menuItems().mnuSave[1]->isEnabled());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
         w.DisplaySpecialNote(0);
         w.DisplaySpecialNote(4);
@@ -81,7 +85,7 @@ private slots:
         });
         frmMain w;
         w.show();
-        w.mnuSNTime->trigger();
+        w.menuItems().mnuSNTime->trigger();
         QCOMPARE(w.RTB1->text(), QString("Time:\r\n09:05:08 PM"));
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
         QSignalSpy changes(NoteActivity::instance(), &NoteActivity::changed);
@@ -95,14 +99,15 @@ private slots:
     void refreshLeavesCommandsAndClosingAlone() {
         auto* w = new frmMain;
         w->show();
-        w->mnuSNTime->trigger();
-        QMetaObject::invokeMethod(w->mnuEdit[2], &QAction::trigger, Qt::QueuedConnection);
+        w->menuItems().mnuSNTime->trigger();
+        QMetaObject::invokeMethod(w->menuItems().mnuEdit[2], &QAction::trigger,
+                                  Qt::QueuedConnection);
         w->DisplaySpecialNote(frmMain::TimeNote);
         QVERIFY(w->RTB1->isReadOnly());
         QTRY_VERIFY(!w->RTB1->isReadOnly());
         QVERIFY(w->RTB1->text().isEmpty() && !w->Timer1->isActive());
 
-        w->mnuSNTime->trigger();
+        w->menuItems().mnuSNTime->trigger();
         QPointer<QTimer> timer = w->Timer1;
         QVERIFY(w->close());
         QVERIFY(!timer->isActive());
