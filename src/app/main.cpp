@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "app/Translations.h"
 #include "app/modMain.h"
 #include "platform/SessionEnd.h"
 
@@ -8,6 +9,19 @@
 #include <cstdlib>
 
 namespace {
+
+// The option names stay out of the translated texts.
+QString helpText() {
+    return QCoreApplication::translate(
+               "main",
+               "Usage: pinleaf [NOTE-FILE.pnf]\n\n"
+               "Puts coloured notes on your desktop. With no argument Pinleaf opens the notes\n"
+               "kept at your last logoff (or one new note); with a note file, it opens that\n"
+               "file's first note. Every command is on the notes' right-click menus.\n\n") +
+           QStringLiteral("  --help     ") + QCoreApplication::translate("main", "show this text") +
+           QStringLiteral("\n  --version  ") +
+           QCoreApplication::translate("main", "show the version") + u'\n';
+}
 
 // "--help" and "--version" alone answer on the terminal; any other command line is a note file
 // or nothing, as always.
@@ -20,13 +34,10 @@ bool answeredOnTheTerminal(int argc, char** argv) {
         return true;
     }
     if (arg == "--help" || arg == "-h") {
-        std::printf(
-            "Usage: pinleaf [NOTE-FILE.pnf]\n\n"
-            "Puts coloured notes on your desktop. With no argument Pinleaf opens the notes\n"
-            "kept at your last logoff (or one new note); with a note file, it opens that\n"
-            "file's first note. Every command is on the notes' right-click menus.\n\n"
-            "  --help     show this text\n"
-            "  --version  show the version\n");
+        // A core application only, so that the help needs no display.
+        QCoreApplication core(argc, argv);
+        Translations::install(QLocale::system());
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
         return true;
     }
     return false;
@@ -45,6 +56,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The executable's version, as the About dialog and the manifest read it.
     QApplication::setApplicationVersion(QLatin1String(BuildConfig::Version));
+    Translations::install(QLocale::system());
 
     SessionEnd* sessionEnd = SessionEnd::install(&app);
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,

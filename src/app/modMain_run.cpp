@@ -64,8 +64,9 @@ RunningCopy* StartRunningCopy(QString* error) {
     QObject::connect(NoteActivity::instance(), &NoteActivity::changed, copy,
                      &RunningCopy::schedule);
     QObject::connect(copy, &RunningCopy::writeFailed, copy, [copy](const QString& reason) {
-        Notice::show(QStringLiteral("Notes could not be saved"),
-                     QStringLiteral("Pinleaf could not write the copy of your open notes that "
+        Notice::show(QCoreApplication::translate("modMain", "Notes could not be saved"),
+                     QCoreApplication::translate(
+                         "modMain", "Pinleaf could not write the copy of your open notes that "
                                     "protects them from a crash:\n\n%1\n\n%2\n\nThe last copy "
                                     "that could be written is kept; Pinleaf tries again at your "
                                     "next change.")

@@ -9,6 +9,7 @@
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -47,13 +48,15 @@ void openWaitingBatch() {
         return;
     }
     if (!g_storeNotice.isEmpty()) {
-        Notice::show(QStringLiteral("Notes store could not be read"), g_storeNotice);
+        Notice::show(QCoreApplication::translate("modMain", "Notes store could not be read"),
+                     g_storeNotice);
         g_storeNotice.clear();
     }
 }
 
 QString unreadableStoreText(const QString& store) {
-    return QStringLiteral("Pinleaf could not read its notes store. The file was left exactly as "
+    return QCoreApplication::translate(
+               "modMain", "Pinleaf could not read its notes store. The file was left exactly as "
                           "it was, so nothing in it is lost; the notes in it that could be read "
                           "are open.\n\n%1\n\nThe next time you log off it is set aside under a "
                           "name ending in \".unreadable-\" and a new store is started.")
@@ -61,7 +64,8 @@ QString unreadableStoreText(const QString& store) {
 }
 
 QString unwritableFolderText(const QString& folder, const QString& reason) {
-    return QStringLiteral("Pinleaf cannot write to its notes folder:\n\n%1\n\n%2\n\nUntil this is "
+    return QCoreApplication::translate(
+               "modMain", "Pinleaf cannot write to its notes folder:\n\n%1\n\n%2\n\nUntil this is "
                           "fixed, your notes are not kept when Pinleaf ends or the session "
                           "ends.")
         .arg(folder, reason);
@@ -121,7 +125,7 @@ void Main(const QString& commandLine) {
     // While notes are open the program comes back at the next login, also after a power cut.
     Autostart::setForThisProgram();
     if (!copy)
-        Notice::show(QStringLiteral("Notes cannot be kept"),
+        Notice::show(QCoreApplication::translate("modMain", "Notes cannot be kept"),
                      unwritableFolderText(modNote::StoreFolder(), folderError));
 }
 

@@ -1,6 +1,12 @@
 #include "note/ColorScheme.h"
 
+#include <QCoreApplication>
+
 namespace ColorScheme {
+
+QString caption(int index) {
+    return QCoreApplication::translate("ColorScheme", Schemes[index].caption);
+}
 
 int indexOf(const QString& name) {
     for (int i = 0; i < int(Schemes.size()); ++i) {

@@ -4,6 +4,7 @@
 #include <array>
 
 // The six colour schemes of a note: name, menu caption and background colour (0x00BBGGRR).
+// The name is what note files store; the caption is shown, in the user's language (caption()).
 namespace ColorScheme {
 
 struct Entry {
@@ -13,13 +14,16 @@ struct Entry {
 };
 
 inline constexpr std::array<Entry, 6> Schemes{{
-    {"yellow", "Yellow", 0xC0FFFF},
-    {"blue", "Blue", 0xFFCC33},
-    {"green", "Green", 0xCCFFAB},
-    {"red", "Red", 0xC0C0FF},
-    {"grey", "Grey", 0xC0C0C0},
-    {"peach", "Peach", 0x99CCFF},
+    {"yellow", QT_TRANSLATE_NOOP("ColorScheme", "Yellow"), 0xC0FFFF},
+    {"blue", QT_TRANSLATE_NOOP("ColorScheme", "Blue"), 0xFFCC33},
+    {"green", QT_TRANSLATE_NOOP("ColorScheme", "Green"), 0xCCFFAB},
+    {"red", QT_TRANSLATE_NOOP("ColorScheme", "Red"), 0xC0C0FF},
+    {"grey", QT_TRANSLATE_NOOP("ColorScheme", "Grey"), 0xC0C0C0},
+    {"peach", QT_TRANSLATE_NOOP("ColorScheme", "Peach"), 0x99CCFF},
 }};
+
+// The menu caption of scheme `index`, translated.
+QString caption(int index);
 
 // Index of the scheme named `name` (any case), or -1.
 int indexOf(const QString& name);

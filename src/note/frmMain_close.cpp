@@ -95,7 +95,9 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
 // special notes are read-only and hold nothing of the user's.
 void frmMain::keepClosedNote(const NoteRecord& record) {
     const QString text = record.Data.trimmed();
-    if (RTB1->isReadOnly() || text.isEmpty() || text == placeholderText())
+    // A note stored under another language still holds the untranslated placeholder.
+    if (RTB1->isReadOnly() || text.isEmpty() || text == placeholderText() ||
+        text == QLatin1String("[Note]"))
         return;
     modNote::KeepClosedNote(record);
 }
@@ -106,8 +108,8 @@ void frmMain::keepClosedNote(const NoteRecord& record) {
 bool frmMain::askToSaveBeforeClose() {
     TopLevel::SetWindowTopmost(this, TopLevel::NotTopmost);
     const MessagePrompt::Answer answer = MessagePrompt::askYesNoCancel(
-        this, QStringLiteral("Perform Save"),
-        QStringLiteral("Changes have been made to this note.\nWould you like to save now?"));
+        this, tr("Perform Save"),
+        tr("Changes have been made to this note.\nWould you like to save now?"));
     bool closeWindow = answer == MessagePrompt::No;
     if (answer == MessagePrompt::Yes && !m_close.stored()) {
         modNote::FileProblem problem;

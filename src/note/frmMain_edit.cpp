@@ -17,9 +17,9 @@
 namespace {
 // What "Clear All" leaves in a note when the Ctrl key was the last key pressed.
 QString makersNote() {
-    return QStringLiteral("Visit %1 for news and the latest version of Pinleaf. Have a look at "
-                          "our other small desktop tools there too: they are made with the same "
-                          "care as your notes.")
+    return frmMain::tr("Visit %1 for news and the latest version of Pinleaf. Have a look at "
+                       "our other small desktop tools there too: they are made with the same "
+                       "care as your notes.")
         .arg(QLatin1String(BuildConfig::WebSite));
 }
 } // namespace

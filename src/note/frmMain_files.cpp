@@ -42,9 +42,9 @@ void frmMain::onOpen() {
     const QList<NoteRecord> notes = modNote::ReadNotes(false, QString(), &problem);
     if (notes.isEmpty()) {
         if (!problem.isEmpty())
-            MessagePrompt::warn(this, QStringLiteral("Open Note"),
-                                QStringLiteral("Pinleaf could not open this file as a note "
-                                               "file:\n\n%1\n\n%2")
+            MessagePrompt::warn(this, tr("Open Note"),
+                                tr("Pinleaf could not open this file as a note "
+                                   "file:\n\n%1\n\n%2")
                                     .arg(problem.path, problem.reason));
         return;
     }
@@ -84,8 +84,8 @@ void frmMain::onSave(int index) {
 }
 
 void frmMain::reportSaveProblem(const QString& path, const QString& reason) {
-    MessagePrompt::warn(this, QStringLiteral("Save Note"),
-                        QStringLiteral("Pinleaf could not save the note to this file:\n\n%1\n\n%2"
-                                       "\n\nThe file was left as it was.")
+    MessagePrompt::warn(this, tr("Save Note"),
+                        tr("Pinleaf could not save the note to this file:\n\n%1\n\n%2"
+                           "\n\nThe file was left as it was.")
                             .arg(path, reason));
 }

@@ -20,9 +20,9 @@ void frmMain::EmailText(const QString& text) {
     const QString to = QLatin1String(BuildConfig::FeedbackAddress);
     if (UrlOpener::current()->open(QUrl(WebLinks::MailtoAddress(to, text))))
         return;
-    MessagePrompt::warn(this, QStringLiteral("Email"),
-                        QStringLiteral("No e-mail program is set up on this computer to write "
-                                       "the message to %1.")
+    MessagePrompt::warn(this, tr("Email"),
+                        tr("No e-mail program is set up on this computer to write "
+                           "the message to %1.")
                             .arg(to));
 }
 
@@ -30,7 +30,7 @@ void frmMain::openWebSite() {
     const QUrl site = WebLinks::WebSiteUrl(QLatin1String(BuildConfig::WebSite));
     if (UrlOpener::current()->open(site))
         return;
-    MessagePrompt::warn(this, QStringLiteral("Tarvo Website"),
-                        QStringLiteral("No web browser is set up on this computer to open %1.")
-                            .arg(site.toString()));
+    MessagePrompt::warn(
+        this, tr("Tarvo Website"),
+        tr("No web browser is set up on this computer to open %1.").arg(site.toString()));
 }

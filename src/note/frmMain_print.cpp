@@ -31,7 +31,7 @@ void frmMain::onPrint() {
     case Status::Printed:
         return;
     case Status::NoRoom:
-        MessagePrompt::warn(this, QStringLiteral("Print"), result.reason);
+        MessagePrompt::warn(this, tr("Print"), result.reason);
         return;
     case Status::NoPrinter:
     case Status::PrinterError:
@@ -43,13 +43,13 @@ void frmMain::onPrint() {
 // The same pages as a PDF file, from the same printing code.
 void frmMain::offerPdf(const QString& reason) {
     const MessagePrompt::Answer answer = MessagePrompt::askYesNo(
-        this, QStringLiteral("Print"),
-        reason + QStringLiteral("\n\nWould you like to save the note as a PDF file instead?"));
+        this, tr("Print"),
+        reason + tr("\n\nWould you like to save the note as a PDF file instead?"));
     if (answer != MessagePrompt::Yes)
         return;
     clsCommonDialog dialog;
-    dialog.setDialogTitle(QStringLiteral("Save the note as PDF"));
-    dialog.setFilter(QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    dialog.setDialogTitle(tr("Save the note as PDF"));
+    dialog.setFilter(tr("PDF Document") + QStringLiteral(" (*.pdf)|*.pdf"));
     dialog.setDefaultExt(QStringLiteral("pdf"));
     dialog.setInitDir(suggestedPdfPath());
     dialog.setFlags(0x80004 | FileDialogFlags::OverwritePrompt);
@@ -57,7 +57,7 @@ void frmMain::offerPdf(const QString& reason) {
         return;
     QString error;
     if (!modPrintRtb::SavePdf(*RTB1, Inch, Inch, Inch, Inch, dialog.FileName(), &error))
-        MessagePrompt::warn(this, QStringLiteral("Print"),
-                            QStringLiteral("Pinleaf could not save the PDF file:\n\n%1\n\n%2")
-                                .arg(dialog.FileName(), error));
+        MessagePrompt::warn(
+            this, tr("Print"),
+            tr("Pinleaf could not save the PDF file:\n\n%1\n\n%2").arg(dialog.FileName(), error));
 }

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,7 +46,8 @@ bool write(const QString& path, const QByteArray& bytes, Access access, QString*
 
 bool makePrivateFolder(const QString& folder, QString* error) {
     if (!QDir().mkpath(folder))
-        return fail(error, QStringLiteral("The folder cannot be created."));
+        return fail(error,
+                    QCoreApplication::translate("AtomicFile", "The folder cannot be created."));
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // A folder may exist and still refuse new files (read-only, another owner, a full disk

@@ -94,7 +94,7 @@ frmAbout* frmAbout::Loaded() {
 }
 
 QString frmAbout::BuildText(const ProgramVersion& version) {
-    return QStringLiteral("Build - %1.%2.0.%3")
+    return tr("Build - %1.%2.0.%3")
         .arg(version.majorNumber)
         .arg(version.minorNumber)
         .arg(version.revision);
@@ -115,7 +115,7 @@ frmAbout::frmAbout(const QString& feedbackAddress, const QString& webSite)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       m_feedbackAddress(feedbackAddress.trimmed()) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window/pinleaf.svg")));
     setFixedSize(Twips::toPixelsX(ClientWidth), Twips::toPixelsY(ClientHeight));
     setFont(dialogFont());
@@ -129,7 +129,7 @@ frmAbout::frmAbout(const QString& feedbackAddress, const QString& webSite)
 }
 
 void frmAbout::createControls(const QString& webSite) {
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, OkPlace);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
@@ -146,9 +146,8 @@ void frmAbout::createControls(const QString& webSite) {
         place(Shape1[i], ShapePlaces[i]);
     }
 
-    const QString credits[] = {QString(), QStringLiteral("Pinleaf by its authors"),
-                               QStringLiteral("and the Pinleaf team"), siteName(webSite),
-                               QStringLiteral("\u00A9 2026")};
+    const QString credits[] = {QString(), tr("Pinleaf by its authors"), tr("and the Pinleaf team"),
+                               siteName(webSite), QStringLiteral("\u00A9 2026")};
     for (int i = 1; i <= 4; ++i) {
         Label1[i] = plainLabel(this, credits[i]);
         Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -156,7 +155,7 @@ void frmAbout::createControls(const QString& webSite) {
         placeCredit(i);
     }
 
-    Label5 = plainLabel(this, QStringLiteral("Email"));
+    Label5 = plainLabel(this, tr("Email"));
     place(Label5, Label5Place);
 
     Label4 = new QLabel(this);
@@ -175,7 +174,7 @@ void frmAbout::createControls(const QString& webSite) {
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
 
-    lblBuild = plainLabel(this, QStringLiteral("Build - "));
+    lblBuild = plainLabel(this, tr("Build - "));
     place(lblBuild, BuildPlace);
 
     const int lineWidth = Twips::toPixelsX(LineRight) - Twips::toPixelsX(LineLeft);
@@ -237,9 +236,9 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* e) {
 void frmAbout::openMail() {
     if (UrlOpener::current()->open(MailAddress(m_feedbackAddress)))
         return;
-    MessagePrompt::warn(this, QStringLiteral("Email"),
-                        QStringLiteral("No e-mail program is set up on this computer to write "
-                                       "the message to %1.")
+    MessagePrompt::warn(this, tr("Email"),
+                        tr("No e-mail program is set up on this computer to write "
+                           "the message to %1.")
                             .arg(m_feedbackAddress));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
@@ -64,9 +65,10 @@ namespace modPrintRtb {
 PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, int bottom) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return outcome(Status::NoPrinter, 0, QStringLiteral("No printer is set up."));
+        return outcome(Status::NoPrinter, 0,
+                       QCoreApplication::translate("modPrintRtb", "No printer is set up."));
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Pinleaf Note"));
+    printer.setDocName(QCoreApplication::translate("modPrintRtb", "Pinleaf Note"));
     return PrintRichText(rtb, left, top, right, bottom, printer);
 }
 
@@ -74,8 +76,9 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
                           QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
-        return outcome(Status::PrinterError, 0,
-                       QStringLiteral("The printer did not accept the job."));
+        return outcome(
+            Status::PrinterError, 0,
+            QCoreApplication::translate("modPrintRtb", "The printer did not accept the job."));
     // Margins count from the sheet's edges; the painter's origin is the printable area's corner
     // unless the printer prints the full page.
     const qreal perTwip = printer.resolution() / TwipsPerInch;
@@ -88,7 +91,8 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
     if (body.width() < 1 || body.height() < 1) {
         painter.end();
         return outcome(Status::NoRoom, 1,
-                       QStringLiteral("The margins leave no room for text on this paper."));
+                       QCoreApplication::translate(
+                           "modPrintRtb", "The margins leave no room for text on this paper."));
     }
     const std::unique_ptr<QTextDocument> doc = pagedCopy(rtb, printer, body.size());
     const bool fits = everyLineFits(*doc, body.height());
@@ -97,7 +101,8 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
         if (page > 0 && !printer.newPage()) {
             painter.end();
             return outcome(Status::PrinterError, page,
-                           QStringLiteral("The printer stopped in the middle of the job."));
+                           QCoreApplication::translate(
+                               "modPrintRtb", "The printer stopped in the middle of the job."));
         }
         const QRectF slice(0, page * body.height(), body.width(), body.height());
         painter.save();
@@ -113,12 +118,14 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
     }
     painter.end();
     if (printer.printerState() == QPrinter::Error)
-        return outcome(Status::PrinterError, pages,
-                       QStringLiteral("The printer reported an error."));
+        return outcome(
+            Status::PrinterError, pages,
+            QCoreApplication::translate("modPrintRtb", "The printer reported an error."));
     if (!fits)
         return outcome(Status::NoRoom, pages,
-                       QStringLiteral("A line of the note is taller than the room between the "
-                                      "margins, so printing stopped after the first page."));
+                       QCoreApplication::translate(
+                           "modPrintRtb", "A line of the note is taller than the room between the "
+                                          "margins, so printing stopped after the first page."));
     return outcome(Status::Printed, pages);
 }
 
@@ -136,7 +143,7 @@ bool SavePdf(const RichTextBox& rtb, int left, int top, int right, int bottom, c
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(scratch.filePath(QStringLiteral("note.pdf")));
-    printer.setDocName(QStringLiteral("Pinleaf Note"));
+    printer.setDocName(QCoreApplication::translate("modPrintRtb", "Pinleaf Note"));
     printer.setPageSize(!info.isNull() ? info.defaultPageSize()
                         : QLocale().measurementSystem() == QLocale::ImperialUSSystem
                             ? QPageSize(QPageSize::Letter)

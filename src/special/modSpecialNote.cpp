@@ -4,6 +4,8 @@
 #include "platform/Clock.h"
 #include "platform/RichTextBox.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -31,11 +33,22 @@ void writeNote(RichTextBox& box, const QString& heading, const QString& body, do
 }
 
 QString megabytes(double bytes) {
-    return modSpecialNote::FigureText(modSpecialNote::ToMegabytes(bytes)) + u'M';
+    return modSpecialNote::FigureText(modSpecialNote::ToMegabytes(bytes)) +
+           QCoreApplication::translate("modSpecialNote", "M", "megabytes");
 }
 } // namespace
 
 namespace modSpecialNote {
+
+QString TimeHeading() {
+    return QCoreApplication::translate("modSpecialNote", "Time:");
+}
+QString MemoryHeading() {
+    return QCoreApplication::translate("modSpecialNote", "Memory:");
+}
+QString DrivesHeading() {
+    return QCoreApplication::translate("modSpecialNote", "Drive(s):");
+}
 
 double GetMemoryFigure(qint32 index) {
     const MemoryStatus s = SystemInfo::current().memoryStatus();
@@ -96,17 +109,17 @@ double GetFreeSpaceGB(const DriveInfo& drive) {
 QString DriveTypeText(qint32 type) {
     switch (type) {
     case DriveRemovable:
-        return QStringLiteral("Removable Drive");
+        return QCoreApplication::translate("modSpecialNote", "Removable Drive");
     case DriveFixed:
-        return QStringLiteral("Local Hard Drive");
+        return QCoreApplication::translate("modSpecialNote", "Local Hard Drive");
     case DriveRemote:
-        return QStringLiteral("Network");
+        return QCoreApplication::translate("modSpecialNote", "Network");
     case DriveCdRom:
-        return QStringLiteral("CD-ROM");
+        return QCoreApplication::translate("modSpecialNote", "CD-ROM");
     case DriveRamDisk:
-        return QStringLiteral("RAM Disk");
+        return QCoreApplication::translate("modSpecialNote", "RAM Disk");
     default:
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("modSpecialNote", "Unknown");
     }
 }
 
@@ -122,10 +135,14 @@ QString GetDriveListText() {
             text += CrLf;
             continue;
         }
-        text += CrLf + QStringLiteral("      Total Space: ") + FigureText(GetTotalSpaceGB(drive)) +
-                QStringLiteral("GB  ");
-        text += CrLf + QStringLiteral("      Free Space: ") + FigureText(GetFreeSpaceGB(drive)) +
-                QStringLiteral("GB") + CrLf;
+        text += CrLf + QStringLiteral("      ") +
+                QCoreApplication::translate("modSpecialNote", "Total Space: ") +
+                FigureText(GetTotalSpaceGB(drive)) +
+                QCoreApplication::translate("modSpecialNote", "GB") + QStringLiteral("  ");
+        text += CrLf + QStringLiteral("      ") +
+                QCoreApplication::translate("modSpecialNote", "Free Space: ") +
+                FigureText(GetFreeSpaceGB(drive)) +
+                QCoreApplication::translate("modSpecialNote", "GB") + CrLf;
     }
     return text;
 }
@@ -135,11 +152,15 @@ QString MemoryText() {
     const double availPhys = GetMemoryFigure(AvailablePhysical);
     const double total = GetTotalMemory();
     const double available = GetAvailableMemory();
-    return QStringLiteral("Total Physical: ") + megabytes(totalPhys) + CrLf +
-           QStringLiteral("Available Physical: ") + megabytes(availPhys) + CrLf +
-           QStringLiteral("Total Memory: ") + megabytes(total) + CrLf +
-           QStringLiteral("Available Memory: ") + megabytes(available) + CrLf + CrLf +
-           QStringLiteral("Percent Free: ") + FigureText(GetPercentFree()) + u'%';
+    return QCoreApplication::translate("modSpecialNote", "Total Physical: ") +
+           megabytes(totalPhys) + CrLf +
+           QCoreApplication::translate("modSpecialNote", "Available Physical: ") +
+           megabytes(availPhys) + CrLf +
+           QCoreApplication::translate("modSpecialNote", "Total Memory: ") + megabytes(total) +
+           CrLf + QCoreApplication::translate("modSpecialNote", "Available Memory: ") +
+           megabytes(available) + CrLf + CrLf +
+           QCoreApplication::translate("modSpecialNote", "Percent Free: ") +
+           FigureText(GetPercentFree()) + u'%';
 }
 
 // The time is read and written at once: nothing else runs in between, so a command the user

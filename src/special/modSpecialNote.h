@@ -11,15 +11,9 @@ class RichTextBox;
 namespace modSpecialNote {
 
 // Headings of the three kinds.
-inline QString TimeHeading() {
-    return QStringLiteral("Time:");
-}
-inline QString MemoryHeading() {
-    return QStringLiteral("Memory:");
-}
-inline QString DrivesHeading() {
-    return QStringLiteral("Drive(s):");
-}
+QString TimeHeading();
+QString MemoryHeading();
+QString DrivesHeading();
 
 // The memory figures GetMemoryFigure knows.
 enum MemoryFigure : qint32 {

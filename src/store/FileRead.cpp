@@ -1,5 +1,6 @@
 #include "store/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -31,22 +32,23 @@ bool FileExists(const QString& path) {
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* error) {
     if (path.isEmpty()) {
-        fail(error, QStringLiteral("No file was named."));
+        fail(error, QCoreApplication::translate("FileRead", "No file was named."));
         return std::nullopt;
     }
     // Checked before opening: opening a FIFO would block until someone writes to it, and a
     // device may never end.
     const QFileInfo info(path);
     if (!info.exists()) {
-        fail(error, QStringLiteral("The file does not exist."));
+        fail(error, QCoreApplication::translate("FileRead", "The file does not exist."));
         return std::nullopt;
     }
     if (!info.isFile()) {
-        fail(error, QStringLiteral("It is not a regular file."));
+        fail(error, QCoreApplication::translate("FileRead", "It is not a regular file."));
         return std::nullopt;
     }
     if (info.size() > maxBytes) {
-        fail(error, QStringLiteral("The file is too large to be a note file."));
+        fail(error,
+             QCoreApplication::translate("FileRead", "The file is too large to be a note file."));
         return std::nullopt;
     }
     QFile file(path);
@@ -56,7 +58,7 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
         return std::nullopt;
     }
     if (file.isSequential()) {
-        fail(error, QStringLiteral("It is not a regular file."));
+        fail(error, QCoreApplication::translate("FileRead", "It is not a regular file."));
         return std::nullopt;
     }
     // The file may have grown since it was measured.
@@ -66,7 +68,8 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
         return std::nullopt;
     }
     if (bytes.size() > maxBytes) {
-        fail(error, QStringLiteral("The file is too large to be a note file."));
+        fail(error,
+             QCoreApplication::translate("FileRead", "The file is too large to be a note file."));
         return std::nullopt;
     }
     return bytes;

@@ -57,7 +57,7 @@ bool RunningCopy::start(QString* error) {
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         if (error)
-            *error = QStringLiteral("The running copy's lock cannot be taken.");
+            *error = tr("The running copy's lock cannot be taken.");
         return false;
     }
     m_lock = std::move(lock);

@@ -5,6 +5,7 @@
 #include "platform/clsCommonDialog.h"
 #include "store/modNote_internal.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -26,9 +27,10 @@ namespace detail {
 
 QString AskForNoteFile(bool save) {
     clsCommonDialog dialog;
-    dialog.setDialogTitle(QStringLiteral("Select a file: "));
+    dialog.setDialogTitle(QCoreApplication::translate("modNote", "Select a file: "));
     dialog.setDefaultExt(QStringLiteral("pnf"));
-    dialog.setFilter(QStringLiteral("Pinleaf Note (*.pnf)|*.pnf"));
+    dialog.setFilter(QCoreApplication::translate("modNote", "Pinleaf Note") +
+                     QStringLiteral(" (*.pnf)|*.pnf"));
     dialog.setFlags(0x80004); // explorer style, read-only box hidden: no overwrite prompt
     const qint32 result = save ? dialog.ShowSave() : dialog.ShowOpen();
     return result > 0 ? dialog.FileName() : QString();
@@ -68,10 +70,10 @@ QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem*
     QString reason;
     const QFileInfo info(target);
     if (info.isDir()) {
-        reason = QStringLiteral("It is a folder, not a file.");
+        reason = QCoreApplication::translate("modNote", "It is a folder, not a file.");
     } else if (info.exists() && isReadOnly(info)) {
         // The rename of an atomic write would replace it behind the user's back.
-        reason = QStringLiteral("The file is read-only.");
+        reason = QCoreApplication::translate("modNote", "The file is read-only.");
     } else if (AtomicFile::write(target, NoteDocument::textForm(record), AtomicFile::Access::Shared,
                                  &reason)) {
         return target;

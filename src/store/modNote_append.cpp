@@ -4,6 +4,7 @@
 #include "store/modNote.h"
 #include "store/modNote_internal.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,8 @@ bool AppendNotesToStore(const QList<NoteRecord>& records, QString* error) {
     // read, append and write.
     QLockFile lock(detail::StoreLockPath());
     if (!detail::LockStore(lock))
-        return fail(error, QStringLiteral("Another Pinleaf holds the notes store."));
+        return fail(error, QCoreApplication::translate("modNote",
+                                                       "Another Pinleaf holds the notes store."));
     std::optional<QByteArray> bytes;
     if (FileRead::FileExists(store)) {
         QString readError;
@@ -75,7 +77,8 @@ bool AppendNotesToStore(const QList<NoteRecord>& records, QString* error) {
         // Never write over a store that cannot be read: keep it for the user and start anew.
         if (!bytes && !detail::SetAside(store))
             return fail(error,
-                        QStringLiteral("The unreadable notes store could not be set aside."));
+                        QCoreApplication::translate(
+                            "modNote", "The unreadable notes store could not be set aside."));
     }
     if (!bytes)
         bytes = NoteDocument::storeForm(records);

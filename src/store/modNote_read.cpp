@@ -3,6 +3,7 @@
 #include "store/modNote.h"
 #include "store/modNote_internal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace modNote {
@@ -14,7 +15,7 @@ NoteDocument::Parsed ReadDocument(const QString& path, QString* error) {
         return {};
     NoteDocument::Parsed parsed = NoteDocument::parse(*bytes, path);
     if (!parsed.wellFormed && error)
-        *error = QStringLiteral("It is not a note document.");
+        *error = QCoreApplication::translate("modNote", "It is not a note document.");
     return parsed;
 }
 
@@ -31,9 +32,10 @@ QList<NoteRecord> ReadNotes(bool fromStore, const QString& path, FileProblem* pr
         return parsed.notes;
     if (problem) {
         if (parsed.complete)
-            reason = QStringLiteral("It holds no notes.");
+            reason = QCoreApplication::translate("modNote", "It holds no notes.");
         else if (parsed.wellFormed)
-            reason = QStringLiteral("Some of its notes are damaged, so none was opened.");
+            reason = QCoreApplication::translate(
+                "modNote", "Some of its notes are damaged, so none was opened.");
         *problem = {source, reason};
     }
     return {};
