@@ -3,16 +3,29 @@
 #include "note/ColorScheme.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
 namespace {
-const char* const SizeCaptions[] = {"Small", "Normal", "Medium", "Large", "Largest"};
-const char* const StyleCaptions[] = {"Italic", "Underline", "Bold"};
+const char* const SizeCaptions[] = {
+    QT_TRANSLATE_NOOP("NoteMenus", "Small"), QT_TRANSLATE_NOOP("NoteMenus", "Normal"),
+    QT_TRANSLATE_NOOP("NoteMenus", "Medium"), QT_TRANSLATE_NOOP("NoteMenus", "Large"),
+    QT_TRANSLATE_NOOP("NoteMenus", "Largest")};
+const char* const StyleCaptions[] = {QT_TRANSLATE_NOOP("NoteMenus", "Italic"),
+                                     QT_TRANSLATE_NOOP("NoteMenus", "Underline"),
+                                     QT_TRANSLATE_NOOP("NoteMenus", "Bold")};
 
 QAction* item(QWidget* owner, const char* caption, bool checkable = false) {
-    auto* a = new QAction(QString::fromLatin1(caption), owner);
+    auto* a = new QAction(QCoreApplication::translate("NoteMenus", caption), owner);
     a->setCheckable(checkable);
+    return a;
+}
+
+// An item whose caption is translated already.
+QAction* checkableItem(QWidget* owner, const QString& caption) {
+    auto* a = new QAction(caption, owner);
+    a->setCheckable(true);
     return a;
 }
 
@@ -83,62 +96,65 @@ void NoteMenus::createMenuItems() {
     QWidget* owner = m_owner;
     m_items = std::make_unique<NoteMenuItems>();
     NoteMenuItems& m = *m_items;
-    m.mnuNew = item(owner, "&New");
-    m.mnuOpen = item(owner, "&Open");
-    m.mnuSpecial = item(owner, "Special Note");
-    m.mnuSNTime = item(owner, "Time");
-    m.mnuSNWeather = item(owner, "Weather");
-    m.mnuSNStock = item(owner, "Stocks");
-    m.mnuSNNotes = item(owner, "Pinleaf Notes");
-    m.mnuComputerMemory = item(owner, "Computer Memory");
-    m.mnuDrives = item(owner, "Drive Information");
+    m.mnuNew = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&New"));
+    m.mnuOpen = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&Open"));
+    m.mnuSpecial = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Special Note"));
+    m.mnuSNTime = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Time"));
+    m.mnuSNWeather = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Weather"));
+    m.mnuSNStock = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Stocks"));
+    m.mnuSNNotes = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Pinleaf Notes"));
+    m.mnuComputerMemory = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Computer Memory"));
+    m.mnuDrives = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Drive Information"));
     // Kinds of special note that are not offered: their items stay hidden and do nothing.
     for (QAction* a : {m.mnuSNWeather, m.mnuSNStock, m.mnuSNNotes})
         a->setVisible(false);
-    m.mnuSave[0] = item(owner, "&Save");
-    m.mnuSave[1] = item(owner, "Save As");
-    m.mnuEmail = item(owner, "Email Content");
-    m.mnuPrint = item(owner, "&Print");
-    m.mnuEdit[0] = itemWithKeys(owner, "&Paste", QKeySequence::Paste);
-    m.mnuEdit[1] = itemWithKeys(owner, "Undo", QKeySequence::Undo);
-    m.mnuEdit[2] = item(owner, "Clear All");
-    m.mnuFont = item(owner, "Font");
-    m.mnuFontStyle = item(owner, "Style");
-    m.mnuFontNormal = item(owner, "Normal", true);
+    m.mnuSave[0] = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&Save"));
+    m.mnuSave[1] = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Save As"));
+    m.mnuEmail = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Email Content"));
+    m.mnuPrint = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&Print"));
+    m.mnuEdit[0] =
+        itemWithKeys(owner, QT_TRANSLATE_NOOP("NoteMenus", "&Paste"), QKeySequence::Paste);
+    m.mnuEdit[1] = itemWithKeys(owner, QT_TRANSLATE_NOOP("NoteMenus", "Undo"), QKeySequence::Undo);
+    m.mnuEdit[2] = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Clear All"));
+    m.mnuFont = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Font"));
+    m.mnuFontStyle = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Style"));
+    m.mnuFontNormal = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Normal"), true);
     m.mnuFontNormal->setChecked(true);
-    m.mnuFontItalic = item(owner, "Italic", true);
-    m.mnuFontUnderline = item(owner, "Underline", true);
-    m.mnuFontBold = item(owner, "Bold", true);
-    m.mnuFontSizes = item(owner, "Size");
+    m.mnuFontItalic = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Italic"), true);
+    m.mnuFontUnderline = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Underline"), true);
+    m.mnuFontBold = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Bold"), true);
+    m.mnuFontSizes = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Size"));
     for (int i = 0; i < 5; ++i)
         m.mnuFontSize[i] = item(owner, SizeCaptions[i]);
-    m.mnuColor = item(owner, "Note Color");
+    m.mnuColor = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Note Color"));
     for (int i = 0; i < 6; ++i)
-        m.mnuSetColor[i] = item(owner, ColorScheme::Schemes[i].caption, true);
-    m.mnuSaveSettings = item(owner, "Save Settings", true);
-    m.mnuTop = item(owner, "Always on Top", true);
-    m.mnuHelp = item(owner, "Help");
-    m.mnuTarvo = item(owner, "Tarvo Website");
-    m.mnuAbout = item(owner, "About");
+        m.mnuSetColor[i] = checkableItem(owner, ColorScheme::caption(i));
+    m.mnuSaveSettings = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Save Settings"), true);
+    m.mnuTop = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Always on Top"), true);
+    m.mnuHelp = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Help"));
+    m.mnuTarvo = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Tarvo Website"));
+    m.mnuAbout = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "About"));
 
-    m.mnuSelectCompleted = item(owner, "Strike-Out");
-    m.mnuRemoveFormat = item(owner, "Remove Format");
-    m.mnuEmailSelection = item(owner, "Email Selection");
-    m.mnuSelectEdit[0] = itemWithKeys(owner, "Cut", QKeySequence::Cut);
-    m.mnuSelectEdit[1] = itemWithKeys(owner, "Copy", QKeySequence::Copy);
-    m.mnuSelectEdit[2] = item(owner, "Undo");
-    m.mnuSelectSize = item(owner, "Font Size");
+    m.mnuSelectCompleted = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Strike-Out"));
+    m.mnuRemoveFormat = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Remove Format"));
+    m.mnuEmailSelection = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Email Selection"));
+    m.mnuSelectEdit[0] =
+        itemWithKeys(owner, QT_TRANSLATE_NOOP("NoteMenus", "Cut"), QKeySequence::Cut);
+    m.mnuSelectEdit[1] =
+        itemWithKeys(owner, QT_TRANSLATE_NOOP("NoteMenus", "Copy"), QKeySequence::Copy);
+    m.mnuSelectEdit[2] = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Undo"));
+    m.mnuSelectSize = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Font Size"));
     for (int i = 0; i < 5; ++i)
         m.mnuSelectFontSize[i] = item(owner, SizeCaptions[i]);
-    m.mnuSelectFontStyle = item(owner, "Font Style");
+    m.mnuSelectFontStyle = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Font Style"));
     for (int i = 0; i < 3; ++i)
         m.mnuSelectStyle[i] = item(owner, StyleCaptions[i]);
 
-    m.mnuSystemNew = item(owner, "&New");
-    m.mnuSystemMinimize = item(owner, "Minimize");
-    m.mnuSystemRestore = item(owner, "Restore Size");
-    m.mnuSystemReset = item(owner, "Reset");
-    m.mnuSystemClose = item(owner, "Close");
+    m.mnuSystemNew = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&New"));
+    m.mnuSystemMinimize = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Minimize"));
+    m.mnuSystemRestore = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Restore Size"));
+    m.mnuSystemReset = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Reset"));
+    m.mnuSystemClose = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Close"));
 
     m.mnuTop->setChecked(m_states.top);
     m.mnuSaveSettings->setChecked(m_states.saveSettings);

@@ -10,40 +10,42 @@
 #include "platform/TopLevel.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QTimer>
 
 namespace {
-// The menu items that carry a picture, with the image-list key of each.
+// The menu items that carry a picture, with the image-list key of each. Items are matched by
+// their caption as the menus show it, so the captions are translated in the menus' context.
 struct IconRow {
     const char* caption;
     const char* key;
 };
 constexpr IconRow MenuIconRows[] = {
-    {"Always on Top", "Ontop"},
-    {"&Paste", "Paste"},
-    {"Undo", "Undo"},
-    {"Clear All", "Clear"},
-    {"Cut", "Cut"},
-    {"Copy", "Copy"},
-    {"&New", "NewNote"},
-    {"Email Content", "Email"},
-    {"Email Selection", "Email"},
-    {"&Open", "Open"},
-    {"Restore Size", "Restore"},
-    {"Minimize", "Minimize"},
-    {"&Save", "Save"},
-    {"&Print", "Print"},
-    {"Font", "FontStyle"},
-    {"Help", "Help"},
-    {"About", "About"},
-    {"Note Color", "Color"},
-    {"Underline", "Underline"},
-    {"Bold", "Bold"},
-    {"Italic", "Italic"},
-    {"Strike-Out", "Strike"},
-    {"Remove Format", "Clear"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Always on Top"), "Ontop"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "&Paste"), "Paste"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Undo"), "Undo"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Clear All"), "Clear"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Cut"), "Cut"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Copy"), "Copy"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "&New"), "NewNote"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Email Content"), "Email"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Email Selection"), "Email"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "&Open"), "Open"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Restore Size"), "Restore"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Minimize"), "Minimize"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "&Save"), "Save"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "&Print"), "Print"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Font"), "FontStyle"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Help"), "Help"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "About"), "About"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Note Color"), "Color"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Underline"), "Underline"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Bold"), "Bold"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Italic"), "Italic"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Strike-Out"), "Strike"},
+    {QT_TRANSLATE_NOOP("NoteMenus", "Remove Format"), "Clear"},
 };
 
 QFont verdana(double points) {
@@ -62,9 +64,12 @@ QFont noteFont() {
     return f;
 }
 
-QLabel* picture(QWidget* parent, const QString& tip) {
+// A picture control, named for screen readers by what it does.
+QLabel* picture(QWidget* parent, const QString& name, const QString& description) {
     auto* l = new QLabel(parent);
-    l->setToolTip(tip);
+    l->setToolTip(name);
+    l->setAccessibleName(name);
+    l->setAccessibleDescription(description);
     return l;
 }
 
@@ -119,7 +124,10 @@ void frmMain::menuItemsMade(const NoteMenuItems& m) {
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
-    imgIcon = picture(this, QString());
+    // The icon's menu is the window menu; it shows no tip of its own.
+    imgIcon = picture(this, QString(), tr("Opens the window menu"));
+    imgIcon->setToolTip(QString());
+    imgIcon->setAccessibleName(tr("Window menu"));
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
     lblCaption->setFont(verdana(9));
     lblCaption->setAutoFillBackground(true);
@@ -131,18 +139,21 @@ void frmMain::createControls() {
     // Label text that could come from a note is shown as written: rich text would load the
     // pictures it names (a device or a FIFO would hang the note).
     lblCaption->setTextFormat(Qt::PlainText);
-    imgHelp = picture(this, QStringLiteral("Display help"));
-    CloseImage = picture(this, QStringLiteral("Close note"));
+    imgHelp = picture(this, tr("Display help"), tr("Opens a note that explains the program"));
+    CloseImage = picture(this, tr("Close note"), tr("Closes this note"));
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
     RTB1->setAcceptRichText(true);
+    RTB1->setAccessibleName(tr("Note text"));
+    RTB1->setAccessibleDescription(tr("The text of the note; Shift+F10 opens its menu"));
     lblDate = new QLabel(this);
     lblDate->setFont(verdana(8.25));
     lblDate->setTextFormat(Qt::PlainText);
-    lblDate->setToolTip(QStringLiteral("Note creation time/date stamp"));
+    lblDate->setToolTip(tr("Note creation time/date stamp"));
+    lblDate->setAccessibleName(lblDate->toolTip());
     lblDate->setAttribute(Qt::WA_TranslucentBackground);
-    imgResize = picture(this, QStringLiteral("Resize note"));
+    imgResize = picture(this, tr("Resize note"), tr("Drag to change the size of the note"));
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);
@@ -194,7 +205,7 @@ void frmMain::attachMenuIcons() {
     m_menuIcons.setDrawPictures(true);
     m_menuIcons.setTextColor(0x333333);
     for (const IconRow& row : MenuIconRows)
-        m_menuIcons.setItemIcon(QString::fromLatin1(row.caption),
+        m_menuIcons.setItemIcon(QCoreApplication::translate("NoteMenus", row.caption),
                                 imgList.index(QLatin1String(row.key)) - 1);
 }
 

@@ -28,7 +28,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // The text of a new note until the user writes one.
-    static QString placeholderText() { return QStringLiteral("[Note]"); }
+    static QString placeholderText() { return tr("[Note]"); }
+    // Whether `text` is the placeholder, in the user's language or as notes stored in English
+    // before hold it.
+    static bool isPlaceholder(const QString& text) {
+        return text == placeholderText() || text == QLatin1String("[Note]");
+    }
     ~frmMain() override;
 
     bool IsDirty() const { return m_isDirty; }

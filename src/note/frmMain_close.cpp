@@ -96,8 +96,7 @@ void frmMain::HandleCloseRequest(bool& cancel, CloseCause cause) {
 void frmMain::keepClosedNote(const NoteRecord& record) {
     const QString text = record.Data.trimmed();
     // A note stored under another language still holds the untranslated placeholder.
-    if (RTB1->isReadOnly() || text.isEmpty() || text == placeholderText() ||
-        text == QLatin1String("[Note]"))
+    if (RTB1->isReadOnly() || text.isEmpty() || isPlaceholder(text))
         return;
     modNote::KeepClosedNote(record);
 }

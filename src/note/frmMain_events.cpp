@@ -38,7 +38,7 @@ void frmMain::onContentChanged() {
     if (!m_refreshing)
         NoteActivity::notify();
     if (m_isDirty)
-        lblCaption->setText(QStringLiteral(" Pinleaf*"));
+        lblCaption->setText(QStringLiteral(" Pinleaf*")); // the program's name, not translated
 }
 
 // The first click into a new note makes it the user's: the placeholder goes, while text the user
@@ -58,7 +58,7 @@ void frmMain::onTextEditing() {
 // The placeholder is "[Note]" as the program put it there: setting a text clears the text box's
 // undo history, and any edit of the user's adds to it.
 bool frmMain::holdsPlaceholder() const {
-    return !RTB1->document()->isUndoAvailable() && RTB1->text() == placeholderText();
+    return !RTB1->document()->isUndoAvailable() && isPlaceholder(RTB1->text());
 }
 
 void frmMain::clearPlaceholder() {

@@ -25,30 +25,30 @@ std::array<HelpLine, 13> helpLines() {
     const QString feedback = QLatin1String(BuildConfig::FeedbackAddress);
     const HelpLine gap{QString(), HeadingColor, 10, 0};
     return {{
-        {QStringLiteral("Help"), HeadingColor, 14, 0},
+        {frmMain::tr("Help"), HeadingColor, 14, 0},
         gap,
-        {QStringLiteral("Options:"), HeadingColor, 12, 0},
-        {QStringLiteral("Right-click anywhere on the note to get a list of all options:"
-                        " Fonts, Color Scheme, Window State, Open, Save, and Create New.  "
-                        "A special menu will appear if text is selected when you right-click."),
+        {frmMain::tr("Options:"), HeadingColor, 12, 0},
+        {frmMain::tr("Right-click anywhere on the note to get a list of all options:"
+                     " Fonts, Color Scheme, Window State, Open, Save, and Create New.  "
+                     "A special menu will appear if text is selected when you right-click."),
          BodyColor, 10, 1},
         gap,
-        {QStringLiteral("Window State:"), HeadingColor, 12, 0},
-        {QStringLiteral("Window state controls whether the Note will remain on top of all other "
-                        "windows (Always On Top) or act like a normal window and take focus when "
-                        "in front,"),
+        {frmMain::tr("Window State:"), HeadingColor, 12, 0},
+        {frmMain::tr("Window state controls whether the Note will remain on top of all other "
+                     "windows (Always On Top) or act like a normal window and take focus when "
+                     "in front,"),
          BodyColor, 10, 1},
         gap,
-        {QStringLiteral("Special View:"), HeadingColor, 12, 0},
-        {QStringLiteral("Special notes display important information and update every 2min.  "
-                        "Computer memory and hard drive information is currently supported.  "
-                        "Click 'Clear All' on the right-click menu to clear the 'Special Note'"),
+        {frmMain::tr("Special View:"), HeadingColor, 12, 0},
+        {frmMain::tr("Special notes display important information and update every 2min.  "
+                     "Computer memory and hard drive information is currently supported.  "
+                     "Click 'Clear All' on the right-click menu to clear the 'Special Note'"),
          BodyColor, 10, 1},
         gap,
-        {QStringLiteral("Feedback:"), HeadingColor, 12, 0},
-        {QStringLiteral("Have an idea for a feature, a new special view, or report a bug?  "
-                        "Please send us an email to ") +
-             feedback + QStringLiteral(" and we will try to accomodate."),
+        {frmMain::tr("Feedback:"), HeadingColor, 12, 0},
+        {frmMain::tr("Have an idea for a feature, a new special view, or report a bug?  "
+                     "Please send us an email to %1 and we will try to accomodate.")
+             .arg(feedback),
          BodyColor, 10, 1},
     }};
 }
