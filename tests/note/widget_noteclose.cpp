@@ -176,6 +176,20 @@ private slots:
         QCOMPARE(m_dialogs->requestCount(), 0);
         QCOMPARE(MessagePrompt::queuedAnswers(), 1); // nothing was asked
     }
+
+    // A note closed once the logon has ended (here one that was not on screen when it ended) is
+    // in no closed-notes file and takes no autostart entry with it. Last: the end of a logon
+    // cannot be undone in this process.
+    void closingAfterTheLogonEndedKeepsTheEntry() {
+        QPointer<frmMain> late = new frmMain;
+        late->RTB1->setText("typed");
+        modMain::EndOfLogon();
+        QVERIFY(QFile::exists(Autostart::location()));
+        late->show();
+        QVERIFY(late->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        QVERIFY(!QFile::exists(modNote::ClosedNotesPath()));
+    }
 };
 
 PINLEAF_TEST_MAIN(NoteCloseTest)

@@ -122,6 +122,11 @@ private slots:
         AppendNoteToStore(note(wide));
         QCOMPARE(ReadNotes(true, "").value(0).Data, "\u20ac\u00e9");
         QCOMPARE(ReadNotes(true, "").value(1).Data, wide);
+        // A byte-order mark stays.
+        writeBytes(m_store, "\xEF\xBB\xBF" + NoteDocument::storeForm({note("marked")}));
+        AppendNoteToStore(note(wide));
+        QVERIFY(readBytes(m_store).startsWith("\xEF\xBB\xBF<?xml"));
+        QCOMPARE(ReadNotes(true, "").value(1).Data, wide);
     }
 
     // Any element names and order, entities and CDATA are read, and numbers in any decimal
