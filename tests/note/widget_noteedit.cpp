@@ -80,43 +80,44 @@ private slots:
         const auto size = [](double pt) -> Look {
             return [pt](auto& f) { return f.fontPointSize() == pt; };
         };
-        const auto styled = [&](auto& f) {
-            return bold(f) || italic(f) || underline(f) || struck(f);
+        // The items in the order of the names below.
+        const auto items = [](frmMain& w) {
+            return QList<QAction*>{w.mnuFontBold,          w.mnuFontItalic,
+                                   w.mnuFontUnderline,     w.mnuFontNormal,
+                                   w.mnuSelectStyle[0],    w.mnuSelectStyle[1],
+                                   w.mnuSelectStyle[2],    w.mnuSelectCompleted,
+                                   w.mnuSelectFontSize[4], w.mnuRemoveFormat};
+        };
+        enum {
+            Bold,
+            Italic,
+            Underline,
+            Normal,
+            SelItalic,
+            SelUnderline,
+            SelBold,
+            Completed,
+            Largest,
+            Remove
         };
         const struct {
             const char* name;
-            std::function<QList<QAction*>(frmMain&)> items;
+            QList<int> items;
             Look look;
         } cases[] = {
-            {"Bold", [](frmMain& w) { return QList{w.mnuFontBold}; }, bold},
-            {"Bold twice",
-             [](frmMain& w) {
-                 return QList{w.mnuFontBold, w.mnuFontBold};
-             },
-             plain},
-            {"Underline", [](frmMain& w) { return QList{w.mnuFontUnderline}; }, underline},
+            {"Bold", {Bold}, bold},
+            {"Bold twice", {Bold, Bold}, plain},
+            {"Underline", {Underline}, underline},
             {"Normal",
-             [](frmMain& w) {
-                 return QList{w.mnuFontItalic, w.mnuFontUnderline, w.mnuFontNormal, w.mnuFontBold};
-             },
+             {Italic, Underline, Normal, Bold},
              [&](auto& f) { return bold(f) && !italic(f) && !underline(f); }},
-            {"selection Italic", [](frmMain& w) { return QList{w.mnuSelectStyle[0]}; }, italic},
-            {"selection Underline", [](frmMain& w) { return QList{w.mnuSelectStyle[1]}; },
-             underline},
-            {"selection Bold twice",
-             [](frmMain& w) {
-                 return QList{w.mnuSelectStyle[2], w.mnuSelectStyle[2]};
-             },
-             bold},
-            {"Completed", [](frmMain& w) { return QList{w.mnuSelectCompleted}; }, struck},
-            {"Small", [](frmMain& w) { return QList{w.mnuSelectFontSize[0]}; }, size(8)},
-            {"Large", [](frmMain& w) { return QList{w.mnuSelectFontSize[3]}; }, size(14)},
-            {"Largest", [](frmMain& w) { return QList{w.mnuSelectFontSize[4]}; }, size(16)},
+            {"selection Italic", {SelItalic}, italic},
+            {"selection Underline", {SelUnderline}, underline},
+            {"selection Bold twice", {SelBold, SelBold}, bold},
+            {"Completed", {Completed}, struck},
+            {"Largest", {Largest}, size(16)},
             {"Remove Format",
-             [](frmMain& w) {
-                 return QList{w.mnuSelectStyle[0],  w.mnuSelectStyle[1],    w.mnuSelectStyle[2],
-                              w.mnuSelectCompleted, w.mnuSelectFontSize[4], w.mnuRemoveFormat};
-             },
+             {SelItalic, SelUnderline, SelBold, Completed, Largest, Remove},
              [&](auto& f) {
                  return plain(f) && size(16)(f) && f.foreground().color() == Qt::blue;
              }},
@@ -126,13 +127,13 @@ private slots:
             w.RTB1->setText("abcde");
             select(w.RTB1, 1, 4);
             w.RTB1->setSelColor(0xFF0000);
-            for (QAction* item : c.items(w))
-                item->trigger();
+            for (int item : c.items)
+                items(w).at(item)->trigger();
             for (int pos : {1, 3})
                 QVERIFY2(c.look(formatAt(w.RTB1, pos)), c.name);
             for (int pos : {0, 4}) {
                 const QTextCharFormat outside = formatAt(w.RTB1, pos);
-                QVERIFY2(!styled(outside) && outside.fontPointSize() != 16 &&
+                QVERIFY2(plain(outside) && outside.fontPointSize() != 16 &&
                              outside.foreground().color() != Qt::blue,
                          c.name);
             }
