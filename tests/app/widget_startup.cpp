@@ -54,8 +54,8 @@ private slots:
         QVERIFY(!QFile::exists(modNote::StorePath()));
     }
 
-    // A note file opens its first note only, with its path as the note's file; the store is
-    // not looked at.
+    // A note file opens its first note only, with its absolute path as the note's file; the
+    // store is not looked at.
     void noteFileOnTheCommandLineOpensItsFirstNote() {
         modNote::AppendNoteToStore(record("green", "in the store", 0));
         const QString file = TestHome::root() + "/two notes.PNF";
@@ -64,7 +64,10 @@ private slots:
         QFile::remove(file);
         QFile::copy(modNote::StorePath(), file);
 
-        modMain::Main("\"" + file + "\"");
+        // A relative path is taken from the folder the program starts in, once.
+        QDir::setCurrent(TestHome::root());
+        modMain::Main("\"two notes.PNF\"");
+        QDir::setCurrent(QDir::rootPath());
         const QList<frmMain*> notes = openNotes();
         QCOMPARE(notes.size(), 1);
         QCOMPARE(notes[0]->RTB1->text(), QString("in the store"));

@@ -6,6 +6,7 @@
 #include "platform/FileDialogBackend.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
+#include "platform/SessionEnd.h"
 #include "platform/TopLevel.h"
 #include "store/modNote.h"
 
@@ -175,6 +176,21 @@ private slots:
         QVERIFY(QFile::exists(Autostart::location()));
         QCOMPARE(m_dialogs->requestCount(), 0);
         QCOMPARE(MessagePrompt::queuedAnswers(), 1); // nothing was asked
+    }
+
+    // A note closed once the logon has ended (here one that was not on screen when it ended) is
+    // in no closed-notes file and takes no autostart entry with it. Last: the end of a logon
+    // cannot be undone in this process.
+    void closingAfterTheLogonEndedKeepsTheEntry() {
+        QPointer<frmMain> late = new frmMain;
+        late->RTB1->setText("typed");
+        Autostart::setForThisProgram();
+        SessionEnd::markEnding();
+        QVERIFY(QFile::exists(Autostart::location()));
+        late->show();
+        QVERIFY(late->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        QVERIFY(!QFile::exists(modNote::ClosedNotesPath()));
     }
 };
 

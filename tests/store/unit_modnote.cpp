@@ -70,7 +70,7 @@ private slots:
     // carry, so every document written reads back; a store's encoding is kept.
     void writtenNotesReadBack() {
         const QString bad = QString::fromUtf16(u"\x1\0\x1F\xD800\xFFFF\xFFFE\xDC00", 7);
-        const QString text = "1\r\n<a href='x'> & \"z\" \u00e9\U0001F600";
+        const QString text = "1\r\n<a href='x'> & \"z\" \u00e9\U0001F600\uFFFD";
         const QString path = m_dir.filePath("a.pnf");
         const NoteRecord written = note(text + bad + "\nlf", "", "yellow" + bad, "<now>" + bad);
         NoteRecord want = note(text + "\r\nlf", path, "yellow", "<now>");
@@ -82,13 +82,14 @@ private slots:
                 save.filter == "Pinleaf Note (*.pnf)|*.pnf" &&
                 !(save.flags & FileDialogFlags::OverwritePrompt));
         QCOMPARE(SaveNoteFile(written, path), path);
-        QCOMPARE(
-            readBytes(path),
-            "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n<NOTE>\r\n"
-            "<COLOR>yellow</COLOR>\r\n<DATA>1\r\n&lt;a href=&apos;x&apos;&gt; &amp; &quot;z"
-            "&quot; \xC3\xA9\xF0\x9F\x98\x80\nlf</DATA>\r\n<TIMEDATE>&lt;now&gt;</TIMEDATE>\r\n"
-            "<HEIGHT>2000</HEIGHT>\r\n<WIDTH>3000</WIDTH>\r\n<LEFT>-1200</LEFT>\r\n"
-            "<TOP>40</TOP>\r\n</NOTE>\r\n</NOTES>\r\n");
+        QCOMPARE(readBytes(path),
+                 "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n<NOTE>\r\n"
+                 "<COLOR>yellow</COLOR>\r\n<DATA>1\r\n&lt;a href=&apos;x&apos;&gt; &amp; &quot;z"
+                 "&quot; "
+                 "\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBD\nlf</DATA>\r\n<TIMEDATE>&lt;now&gt;</"
+                 "TIMEDATE>\r\n"
+                 "<HEIGHT>2000</HEIGHT>\r\n<WIDTH>3000</WIDTH>\r\n<LEFT>-1200</LEFT>\r\n"
+                 "<TOP>40</TOP>\r\n</NOTE>\r\n</NOTES>\r\n");
         m_dialogs->chooseFile(path);
         QCOMPARE(ReadNotes(false, ""), Notes{want});
         QCOMPARE(m_dialogs->lastRequest().mode, FileDialogRequest::Mode::Open);
@@ -121,6 +122,11 @@ private slots:
                             "</HEIGHT><WIDTH>2</WIDTH><LEFT>3</LEFT><TOP>4</TOP></NOTE></NOTES>");
         AppendNoteToStore(note(wide));
         QCOMPARE(ReadNotes(true, "").value(0).Data, "\u20ac\u00e9");
+        QCOMPARE(ReadNotes(true, "").value(1).Data, wide);
+        // A byte-order mark stays.
+        writeBytes(m_store, "\xEF\xBB\xBF" + NoteDocument::storeForm({note("marked")}));
+        AppendNoteToStore(note(wide));
+        QVERIFY(readBytes(m_store).startsWith("\xEF\xBB\xBF<?xml"));
         QCOMPARE(ReadNotes(true, "").value(1).Data, wide);
     }
 

@@ -17,7 +17,6 @@ public:
 
     const FileDialogRequest& lastRequest() const { return m_last; }
     int requestCount() const { return m_requests; }
-    int pendingAnswers() const { return int(m_answers.size()); }
 
 private:
     QList<FileDialogAnswer> m_answers;

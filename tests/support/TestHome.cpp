@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -22,8 +23,12 @@ namespace TestHome {
 void isolate() {
     const QString r = home()->path();
     setFolder("HOME", r);
-    setFolder("XDG_CONFIG_HOME", r + QStringLiteral("/config"));
-    setFolder("XDG_DATA_HOME", r + QStringLiteral("/data"));
+    // Qt's test mode puts the data and settings folders under ~/.qttest whatever the XDG
+    // variables say; the variables name the same folders, so that a child process started
+    // without test mode, and anything reading the variables, agrees with this process.
+    QStandardPaths::setTestModeEnabled(true);
+    setFolder("XDG_CONFIG_HOME", r + QStringLiteral("/.qttest/config"));
+    setFolder("XDG_DATA_HOME", r + QStringLiteral("/.qttest/share"));
     setFolder("XDG_RUNTIME_DIR", r + QStringLiteral("/runtime"));
     QFile::setPermissions(r + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

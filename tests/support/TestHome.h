@@ -1,8 +1,9 @@
 #pragma once
 #include <QString>
 
-// Points HOME and the XDG folders at a fresh temporary folder, so no test reads or writes the
-// real user's notes, settings or autostart entry. Call before the application object exists.
+// Points HOME and the XDG folders at a fresh temporary folder and turns on Qt's test mode for
+// the standard paths, so no test reads or writes the real user's notes, settings or autostart
+// entry. Call before the application object exists.
 namespace TestHome {
 void isolate();
 QString root();
