@@ -54,7 +54,7 @@ fuzz: fuzz-build
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# clang-tidy (.clang-tidy) over the sources and tests, and the formatting check; not part of test.
+# clang-tidy (.clang-tidy) over src/ and the formatting check of every file; not part of test.
 lint: configure
 	@bash scripts/lint $(BUILD) $(JOBS)
 
