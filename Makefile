@@ -1,6 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINLEAF_WERROR=ON
 # Fuzzing: a separate clang build with sanitizers; each target runs FUZZ_SECONDS in turn.
 FUZZ_BUILD ?= build-fuzz
@@ -8,7 +9,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= fuzz_store_reader fuzz_note_file fuzz_append
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench fuzz fuzz-build format clean install
+.PHONY: all deps configure build program run test bench fuzz fuzz-build format lint clean install \
+	uninstall
 
 all: build
 
@@ -21,7 +23,11 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program alone, without the test programs: what running and installing need.
+program: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target pinleaf
+
+run: program
 	@bash scripts/run
 
 test: build
@@ -48,8 +54,16 @@ fuzz: fuzz-build
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-install: build
-	@cmake --install $(BUILD)
+# clang-tidy (.clang-tidy) over src/ and the formatting check of every file; not part of test.
+lint: configure
+	@bash scripts/lint $(BUILD) $(JOBS)
+
+# Into PREFIX (DESTDIR for a staging folder); uninstall removes what the last install put there.
+install: program
+	@bash scripts/install $(BUILD) $(PREFIX)
+
+uninstall:
+	@bash scripts/uninstall $(BUILD)
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
-    const int status = app.exec();
+    const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one
         // by one would only keep the session waiting.

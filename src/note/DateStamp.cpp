@@ -16,7 +16,7 @@ QString dateFormat(const QLocale& locale) {
 QString timeFormat(const QLocale& locale) {
     QString f = locale.timeFormat(QLocale::ShortFormat);
     if (!f.contains(QLatin1Char('s'))) {
-        const int m = f.indexOf(QLatin1String("mm"));
+        const qsizetype m = f.indexOf(QLatin1String("mm"));
         if (m >= 0) {
             const QChar sep = m > 0 && !f.at(m - 1).isLetter() ? f.at(m - 1) : QLatin1Char(':');
             f.insert(m + 2, QString(sep) + QLatin1String("ss"));

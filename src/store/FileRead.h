@@ -9,9 +9,9 @@
 namespace FileRead {
 
 // Far above any real note file or notes store; a larger file is not one of ours.
-inline constexpr qint64 MaxNoteFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 MaxNoteFileBytes = qint64{64} * 1024 * 1024;
 // Larger dropped files are not notes; reading them would only stall the window.
-inline constexpr qint64 MaxDroppedFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 MaxDroppedFileBytes = qint64{16} * 1024 * 1024;
 
 // True for an existing path that is not a folder; false when missing, a folder, or on error.
 bool FileExists(const QString& path);

@@ -58,7 +58,7 @@ QString StorePath() {
 }
 
 QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem) {
-    const QString none = QStringLiteral("none");
+    QString none = QStringLiteral("none");
     QString target = path;
     if (target.isEmpty()) {
         target = detail::AskForNoteFile(true);

@@ -15,6 +15,6 @@ QString StoreLockPath();
 
 // Renames a file that cannot be read to "<name>.unreadable-<local time>", never over another
 // file, so that it is kept for the user and a new one can take its place.
-bool SetAside(const QString& path);
+bool SetAside(const QString& store);
 
 } // namespace modNote::detail
