@@ -6,6 +6,7 @@
 #include "store/modNote.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 
 void frmMain::wireFileCommands(const NoteMenuItems& m) {
@@ -31,6 +32,10 @@ frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag) {
     w->setTag(tag);
     w->setIsDirty(true);
     w->show();
+    // The window's pending polish and update are handled now, so it is drawn once. Left to the
+    // event loop, the window system's expose of a note opened while others are still opening
+    // could come first and be drawn, and the update that showing posted would draw it again.
+    QCoreApplication::sendPostedEvents(w);
     return w;
 }
 
