@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include <iterator>
+
 namespace {
 const char* const SizeCaptions[] = {
     QT_TRANSLATE_NOOP("NoteMenus", "Small"), QT_TRANSLATE_NOOP("NoteMenus", "Normal"),
@@ -124,10 +126,10 @@ void NoteMenus::createMenuItems() {
     m.mnuFontUnderline = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Underline"), true);
     m.mnuFontBold = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Bold"), true);
     m.mnuFontSizes = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Size"));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < int(std::size(SizeCaptions)); ++i)
         m.mnuFontSize[i] = item(owner, SizeCaptions[i]);
     m.mnuColor = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Note Color"));
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < int(m.mnuSetColor.size()); ++i)
         m.mnuSetColor[i] = checkableItem(owner, ColorScheme::caption(i));
     m.mnuSaveSettings = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Save Settings"), true);
     m.mnuTop = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Always on Top"), true);
@@ -144,10 +146,10 @@ void NoteMenus::createMenuItems() {
         itemWithKeys(owner, QT_TRANSLATE_NOOP("NoteMenus", "Copy"), QKeySequence::Copy);
     m.mnuSelectEdit[2] = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Undo"));
     m.mnuSelectSize = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Font Size"));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < int(std::size(SizeCaptions)); ++i)
         m.mnuSelectFontSize[i] = item(owner, SizeCaptions[i]);
     m.mnuSelectFontStyle = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "Font Style"));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(std::size(StyleCaptions)); ++i)
         m.mnuSelectStyle[i] = item(owner, StyleCaptions[i]);
 
     m.mnuSystemNew = item(owner, QT_TRANSLATE_NOOP("NoteMenus", "&New"));

@@ -48,6 +48,17 @@ constexpr IconRow MenuIconRows[] = {
     {QT_TRANSLATE_NOOP("NoteMenus", "Remove Format"), "Clear"},
 };
 
+// Point sizes of the note's text, its caption and its date stamp.
+constexpr double NotePoints = 9;
+constexpr double CaptionPoints = 9;
+constexpr double DatePoints = 8.25;
+// The pixel size each picture is drawn at before it is stretched over its control.
+constexpr int IconDrawnPx = 32;
+constexpr int ButtonDrawnPx = 17;
+constexpr int GripDrawnPx = 12;
+// How near, in pixels, a dragged note comes to a screen edge before it snaps to it.
+constexpr int SnapPixels = 20;
+
 QFont verdana(double points) {
     QFont f;
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
@@ -59,7 +70,7 @@ QFont noteFont() {
     QFont f;
     f.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
                    QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    f.setPointSizeF(9);
+    f.setPointSizeF(NotePoints);
     f.setWeight(QFont::Normal);
     return f;
 }
@@ -129,7 +140,7 @@ void frmMain::createControls() {
     imgIcon->setToolTip(QString());
     imgIcon->setAccessibleName(tr("Window menu"));
     lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
-    lblCaption->setFont(verdana(9));
+    lblCaption->setFont(verdana(CaptionPoints));
     lblCaption->setAutoFillBackground(true);
     QPalette cp = lblCaption->palette();
     cp.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
@@ -148,7 +159,7 @@ void frmMain::createControls() {
     RTB1->setAccessibleName(tr("Note text"));
     RTB1->setAccessibleDescription(tr("The text of the note; Shift+F10 opens its menu"));
     lblDate = new QLabel(this);
-    lblDate->setFont(verdana(8.25));
+    lblDate->setFont(verdana(DatePoints));
     lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
@@ -168,10 +179,10 @@ void frmMain::createControls() {
 }
 
 void frmMain::fitPictures() {
-    fit(imgIcon, NotePictures::caption(), 32);
-    fit(imgHelp, NotePictures::help(), 17);
-    fit(CloseImage, NotePictures::close(), 17);
-    fit(imgResize, NotePictures::resize(), 12);
+    fit(imgIcon, NotePictures::caption(), IconDrawnPx);
+    fit(imgHelp, NotePictures::help(), ButtonDrawnPx);
+    fit(CloseImage, NotePictures::close(), ButtonDrawnPx);
+    fit(imgResize, NotePictures::resize(), GripDrawnPx);
 }
 
 // The loading steps of a new window, in their fixed order.
@@ -181,7 +192,7 @@ void frmMain::loadWindow(bool restoring) {
         RTB1->setText(placeholderText());
     m_docking = std::make_unique<clsDockingHandler>();
     m_docking->setParentForm(this);
-    m_docking->setSnapDistance(Twips::round(20 * Twips::perPixelX()));
+    m_docking->setSnapDistance(Twips::round(SnapPixels * Twips::perPixelX()));
     TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
     setTopChecked(true);
     lblDate->setText(DateStamp::now());

@@ -105,10 +105,14 @@ public:
     // A note is rolled up while it is exactly as wide as the tile, compared in whole pixels.
     bool isRolledUp() const;
 
+    // A new note, and the help note, open this far right of and below the note they come from.
+    static constexpr double NewNoteOffsetTwips = 200;
+
     // Windows are numbered in the order they were created.
     quint64 creationIndex() const { return m_creationIndex; }
 
-    // The key code of the last key-down the window received (Windows-style codes, 17 for Ctrl).
+    // The key code of the last key-down the window received (Windows-style codes, as `VirtualKey`
+    // names them).
     int LastKeyCode() const { return m_lastKeyCode; }
 
     // The kinds of note: a plain note, or a special note whose text the program writes.

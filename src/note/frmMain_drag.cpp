@@ -41,8 +41,12 @@ void frmMain::continueDrag(QWidget* surface, const QPointF& globalPos) {
         return;
     }
     applyDrag();
-    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
-    m_dragFrame->start(qBound(1, qRound(1000.0 / (hz > 0 ? hz : 60.0)), 50));
+    // One move a frame of the screen; 60 Hz where the screen does not say, and never slower
+    // than 20 moves a second.
+    constexpr qreal FallbackHz = 60.0;
+    constexpr int SlowestFrameMs = 50;
+    const qreal hz = screen() && screen()->refreshRate() > 0 ? screen()->refreshRate() : FallbackHz;
+    m_dragFrame->start(qBound(1, qRound(1000.0 / hz), SlowestFrameMs));
 }
 
 void frmMain::onDragFrame() {

@@ -13,6 +13,10 @@
 namespace {
 constexpr qint32 HeadingColor = 0xFF0000; // blue
 constexpr qint32 BodyColor = 0;           // black
+constexpr int SpacesPerIndent = 5;
+// The help note's size in twips: tall enough for the whole text at 96 dpi.
+constexpr double HelpWidthTwips = 6000;
+constexpr double HelpHeightTwips = 6200;
 
 struct HelpLine {
     QString text;
@@ -71,7 +75,7 @@ static void writeHelpText(RichTextBox& box) {
         box.setSelStart(int(box.text().length()));
         box.setSelColor(quint32(line.color));
         box.setSelFontSize(line.size);
-        const QString indent(line.indent * 5, u' ');
+        const QString indent(line.indent * SpacesPerIndent, u' ');
         box.setSelText((i == 0 ? QString() : QStringLiteral("\r\n")) + indent + line.text);
     }
 }
@@ -80,7 +84,8 @@ static void writeHelpText(RichTextBox& box) {
 // before it counts as changed, so its caption starts unmarked.
 void frmMain::DisplayHelpNote() {
     auto* help = new frmMain;
-    help->setGeometry(Twips::toPixels(Left() + 200, Top() + 200, 6000, 6200));
+    help->setGeometry(Twips::toPixels(Left() + NewNoteOffsetTwips, Top() + NewNoteOffsetTwips,
+                                      HelpWidthTwips, HelpHeightTwips));
     // A hidden window is laid out for every size it is given, as setWidth and setHeight do.
     help->runLayout();
     writeHelpText(*help->RTB1);

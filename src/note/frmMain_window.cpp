@@ -29,8 +29,8 @@ void frmMain::wireWindowCommands(const NoteMenuItems& m) {
 // A fresh note with its own defaults, 200 twips right of and below this one.
 void frmMain::newNote() {
     auto* note = new frmMain;
-    note->setLeft(Left() + 200);
-    note->setTop(Top() + 200);
+    note->setLeft(Left() + NewNoteOffsetTwips);
+    note->setTop(Top() + NewNoteOffsetTwips);
     note->ensureReachable();
     note->show();
 }
