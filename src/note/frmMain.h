@@ -127,7 +127,7 @@ public:
     qint32 noteType() const { return m_noteType; }
 
 protected:
-    void menuItemsMade(const NoteMenuItems& items) override;
+    void menuItemsMade(const NoteMenuItems& m) override;
     void menusBuilt(const QList<QMenu*>& menus) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

@@ -13,7 +13,7 @@
 namespace {
 constexpr qint32 HeadingColor = 0xFF0000; // blue
 constexpr qint32 BodyColor = 0;           // black
-constexpr int SpacesPerIndent = 5;
+constexpr qsizetype SpacesPerIndent = 5;
 // The help note's size in twips: tall enough for the whole text at 96 dpi.
 constexpr double HelpWidthTwips = 6000;
 constexpr double HelpHeightTwips = 6200;
