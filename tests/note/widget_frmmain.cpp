@@ -32,22 +32,11 @@ class FrmMainTest : public QObject {
 private slots:
     void init() { settings().clear(); }
 
-    // Yellow, topmost, centred at the default size, showing the placeholder and not yet the
-    // user's.
-    void newNoteHasTheDefaultLook() {
-        auto w = std::make_unique<frmMain>();
-        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(w->geometry(), QRect(centred(3345, 2865), QSize(223, 191)));
-        QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0FFFF));
-        QCOMPARE(w->RTB1->text(), QString("[Note]"));
-        QVERIFY(!w->IsDirty() && w->lblCaption->text() == " Pinleaf");
-        QVERIFY(w->lblDate->text().contains(QString::number(QDate::currentDate().year())));
-    }
-
     // Names match in any case and are kept as given; the paper reaches the text box and the
     // check mark follows. A name outside the table gives black paper and no mark.
     void setColorAppliesSchemesByName() {
         auto w = std::make_unique<frmMain>();
+        QCOMPARE(w->palette().color(QPalette::Window), fromBgr(0xC0FFFF)); // yellow to begin with
         w->SetColor("Grey");
         QCOMPARE(w->RTB1->palette().color(QPalette::Base), fromBgr(0xC0C0C0));
         QVERIFY(w->menuItems().mnuSetColor[4]->isChecked() &&

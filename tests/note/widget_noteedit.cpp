@@ -17,6 +17,32 @@
 class NoteEditTest : public QObject {
     Q_OBJECT
 private slots:
+    // The placeholder goes with the first key, paste or click; what the user typed before the
+    // first click stays. Nothing marks a note until its first click, and a stored note keeps
+    // its text on that click, unmarked.
+    void placeholderGivesWayToTheUser() {
+        frmMain w, clicked, pasted, restored;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClicks(w.RTB1, "abc");
+        QTest::mouseClick(w.RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(w.RTB1->text() == "abc" && w.IsDirty() && w.lblCaption->text() == " Pinleaf");
+        QTest::keyClick(w.RTB1, Qt::Key_End);
+        QTest::keyClicks(w.RTB1, "x");
+        QVERIFY(w.RTB1->text() == "abcx" && w.lblCaption->text() == " Pinleaf*");
+
+        QTest::mouseClick(clicked.RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicked.RTB1->text(), QString());
+        QApplication::clipboard()->setText("from the clipboard");
+        QTest::keyClick(pasted.RTB1, Qt::Key_End);
+        pasted.RTB1->paste();
+        QVERIFY(pasted.RTB1->text() == "from the clipboard" && !pasted.IsDirty());
+        restored.RTB1->setText("kept");
+        restored.setIsDirty(true);
+        QTest::mouseClick(restored.RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(restored.RTB1->text() == "kept" && restored.lblCaption->text() == " Pinleaf");
+    }
+
     void editingItemsAndKeys() {
         frmMain w;
         w.RTB1->setText("hello world");
@@ -148,8 +174,9 @@ private slots:
     }
 
     // A drop reads its first local file, in UTF-8 or else Windows-1252, as an edit the text box
-    // can undo; it marks the caption only once the note is the user's. A folder or a file too
-    // large to be a note changes nothing.
+    // can undo; it marks the caption only once the note is the user's. A folder, a file too
+    // large to be a note or dragged text changes nothing. Drops are taken as copies, so the
+    // source deletes nothing even when Shift proposes a move.
     void dropReadsTheFirstFile() {
         const QString utf8 = writeBytes(TestHome::root() + "/utf8.txt", "\xEF\xBB\xBF"
                                                                         "first\r\nline \xC3\xBC");
@@ -163,14 +190,19 @@ private slots:
         w.show();
         const auto drop = [&w](const QStringList& paths) {
             QMimeData mime;
-            QList<QUrl> urls;
+            QList<QUrl> urls{QUrl("https://example.org/x")};
             for (const QString& p : paths)
                 urls << QUrl::fromLocalFile(p);
             mime.setUrls(urls);
-            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            if (paths.isEmpty())
+                mime.setText("dragged");
+            const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+            QDragEnterEvent enter({10, 10}, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
             QApplication::sendEvent(w.RTB1->viewport(), &enter);
-            QDropEvent e({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QVERIFY(enter.isAccepted() && enter.dropAction() == Qt::CopyAction);
+            QDropEvent e({10, 10}, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
             QApplication::sendEvent(w.RTB1->viewport(), &e);
+            QCOMPARE(e.dropAction(), Qt::CopyAction);
         };
         drop({utf8, ansi});
         QCOMPARE(w.RTB1->text(), QString(u"first\r\nline ü"_qs));
@@ -178,6 +210,7 @@ private slots:
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
         drop({TestHome::root(), ansi});
         drop({big});
+        drop({});
         QCOMPARE(w.RTB1->text(), QString(u"first\r\nline ü"_qs));
         drop({ansi});
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QSettings>
@@ -190,7 +191,8 @@ private slots:
     }
 
     // Shift+F10 and the menu key open the menus below the caret, wherever the pointer is; the
-    // right button opens them at the pointer.
+    // right button opens them at the pointer: the selection menu over selected text, the main
+    // menu over other text or the bottom edge, the window menu over the icon, none on the caption.
     void keyboardOpensTheMenusAtTheCaret() {
         frmMain w;
         w.move(10, 10);
@@ -223,12 +225,25 @@ private slots:
                  }).menu.data(),
                  nullptr);
 
+        const auto rightClick = [](QWidget* at, QPoint pos) {
+            return menuOpenedBy([&] {
+                       QTest::mousePress(at, Qt::RightButton, {}, pos);
+                       QTest::mouseRelease(at, Qt::RightButton, {}, pos);
+                   })
+                .menu.data();
+        };
+        QCOMPARE(rightClick(w.imgIcon, QPoint(10, 10)), w.mnuSystemMenu());
+        QCOMPARE(rightClick(&w, QPoint(2, w.height() - 3)), w.mnuPopUpMenu());
+        QCOMPARE(rightClick(w.lblCaption, QPoint(10, 10)), nullptr);
         const QPoint pointer = w.RTB1->viewport()->mapToGlobal(QPoint(30, 8));
         QCursor::setPos(pointer);
         opened = menuOpenedBy(
             [&] { QTest::mousePress(w.RTB1->viewport(), Qt::RightButton, {}, QPoint(30, 8)); });
         QCOMPARE(opened.menu.data(), w.mnuPopUpSelect());
         QCOMPARE(opened.at, pointer);
+        QCOMPARE(w.RTB1->selLength(), 1); // the right button keeps the selection
+        w.RTB1->setSelStart(0);
+        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(10, 10)), w.mnuPopUpMenu());
     }
 };
 

@@ -157,35 +157,6 @@ private slots:
         QVERIFY(downs.count() == 4 && downs[1][0] == 2 && downs[2][0] == 1 && downs[3][0] == 1);
     }
 
-    // Drops are offered as copies, so the source deletes nothing, and insert nothing: the
-    // window gets the local files among them, in order.
-    void drops() {
-        m_box->setText("keep");
-        QList<QStringList> dropped;
-        connect(m_box, &RichTextBox::dataDropped, this, [&](const DroppedData& d) {
-            dropped.append(d.hasFileList() ? d.files() : QStringList{"none"});
-        });
-        const QString first = TestHome::root() + "/first.txt", second = TestHome::root() + "/2.txt";
-        QMimeData files, text;
-        files.setUrls({QUrl::fromLocalFile(first), QUrl("https://example.org/x"),
-                       QUrl::fromLocalFile(second)});
-        text.setText("dragged");
-        // Shift proposes a move.
-        const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
-        for (const QMimeData* mime : {&files, &text}) {
-            QDragEnterEvent enter({10, 10}, both, mime, Qt::LeftButton, Qt::ShiftModifier);
-            QApplication::sendEvent(m_box->viewport(), &enter);
-            QVERIFY(enter.isAccepted() && enter.dropAction() == Qt::CopyAction);
-            QDropEvent drop({10, 10}, both, mime, Qt::LeftButton, Qt::ShiftModifier);
-            QVERIFY(drop.proposedAction() == Qt::MoveAction);
-            QApplication::sendEvent(m_box->viewport(), &drop);
-            QCOMPARE(drop.dropAction(), Qt::CopyAction);
-        }
-        QCOMPARE(dropped, (QList<QStringList>{{first, second}, {"none"}}));
-        QCOMPARE(DroppedData(&files).firstFile(), first);
-        QCOMPARE(m_box->text(), "keep");
-    }
-
     // The window hears of each edit while the box still holds the text from before: typing,
     // deleting, breaking a line, cutting and pasting, each once. Moving, modifiers, copying and
     // anything on a read-only box are no edits.
