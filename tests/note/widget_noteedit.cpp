@@ -37,10 +37,10 @@ private slots:
         QTest::keyClick(pasted.RTB1, Qt::Key_End);
         pasted.RTB1->paste();
         QVERIFY(pasted.RTB1->text() == "from the clipboard" && !pasted.IsDirty());
-        restored.RTB1->setText("kept");
+        restored.RTB1->setText("[Note]"); // stored as the placeholder, kept as such
         restored.setIsDirty(true);
         QTest::mouseClick(restored.RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(restored.RTB1->text() == "kept" && restored.lblCaption->text() == " Pinleaf");
+        QVERIFY(restored.RTB1->text() == "[Note]" && restored.lblCaption->text() == " Pinleaf");
     }
 
     void editingItemsAndKeys() {
