@@ -29,12 +29,9 @@ private slots:
             QCOMPARE(url.scheme(), QString("mailto"));
             QCOMPARE(url.path(), to);
             const QUrlQuery query(url.query(QUrl::FullyEncoded));
-            const auto items = query.queryItems(QUrl::FullyDecoded);
-            QCOMPARE(items.size(), 2);
-            QCOMPARE(items[0].first, QString("subject"));
-            QCOMPARE(items[0].second, QString("Pinleaf Note"));
-            QCOMPARE(items[1].first, QString("Body"));
-            QCOMPARE(items[1].second, body);
+            QCOMPARE(
+                query.queryItems(QUrl::FullyDecoded),
+                (QList<std::pair<QString, QString>>{{"subject", "Pinleaf Note"}, {"Body", body}}));
         }
     }
 
