@@ -71,7 +71,7 @@
     <name>NoteMenus</name>
     <message>
         <location filename="../src/note/frmMain.cpp" line="+26"/>
-        <location filename="../src/note/NoteMenus.cpp" line="+133"/>
+        <location filename="../src/note/NoteMenus.cpp" line="+135"/>
         <source>Always on Top</source>
         <translation type="unfinished"></translation>
     </message>
@@ -320,6 +320,23 @@
     </message>
 </context>
 <context>
+    <name>NoteSettings</name>
+    <message>
+        <location filename="../src/note/NoteSettings.cpp" line="+106"/>
+        <source>Settings could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pinleaf could not write its settings file:
+
+%1
+
+The settings chosen now last only until Pinleaf ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunningCopy</name>
     <message>
         <location filename="../src/store/RunningCopy.cpp" line="+60"/>
@@ -390,7 +407,7 @@ Would you like to save now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain_files.cpp" line="+45"/>
+        <location filename="../src/note/frmMain_files.cpp" line="+50"/>
         <source>Open Note</source>
         <translation type="unfinished"></translation>
     </message>
@@ -473,7 +490,7 @@ Would you like to save the note as a PDF file instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain.cpp" line="+80"/>
+        <location filename="../src/note/frmMain.cpp" line="+91"/>
         <source>Opens the window menu</source>
         <translation type="unfinished"></translation>
     </message>
@@ -533,7 +550,7 @@ Would you like to save the note as a PDF file instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain_help.cpp" line="+28"/>
+        <location filename="../src/note/frmMain_help.cpp" line="+32"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1,8 +1,12 @@
 #include "note/NoteSettings.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/Notice.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -91,9 +95,22 @@ void write(bool saveSettings, const QString& color, double height, double width,
     s.endGroup();
     if (!changed)
         return;
+    // Settings are the user's own: in a folder of the owner's alone, readable by the owner
+    // alone, as the notes are. QSettings keeps a file's permissions when it rewrites it.
+    AtomicFile::makePrivateFolder(QFileInfo(s.fileName()).absolutePath());
     s.sync();
-    // Settings are the user's own: readable by the owner alone, as the notes are. QSettings
-    // keeps a file's permissions when it rewrites it.
+    if (s.status() != QSettings::NoError) {
+        // QSettings writes through QSaveFile, so the old file stays whole where it can;
+        // the user hears that the new settings are not kept. The values stay in memory, so an
+        // unchanged setting does not bring the notice back at every close.
+        Notice::show(QCoreApplication::translate("NoteSettings", "Settings could not be saved"),
+                     QCoreApplication::translate("NoteSettings",
+                                                 "Pinleaf could not write its settings file:"
+                                                 "\n\n%1\n\nThe settings chosen now last only "
+                                                 "until Pinleaf ends.")
+                         .arg(s.fileName()));
+        return;
+    }
     QFile::setPermissions(s.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 

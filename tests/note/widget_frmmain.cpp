@@ -1,11 +1,13 @@
 #include "TestHome.h"
 #include "note/frmMain.h"
 #include "platform/BgrColor.h"
+#include "platform/Notice.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
@@ -82,6 +84,23 @@ private slots:
         QCOMPARE(odd->geometry(), QRect(centred(4500.5, 2865), QSize(300, 191)));
         settings().setValue("Config/SaveSetting", "maybe");
         QVERIFY(!std::make_unique<frmMain>()->menuItems().mnuSaveSettings->isChecked());
+    }
+
+    // A settings file that cannot be written (here a folder stands in its place, which stops
+    // root too) is reported once, not taken as saved.
+    void unwritableSettingsAreReported() {
+        const QString file = settings().fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        const qsizetype before = Notice::shown().size();
+        auto w = std::make_unique<frmMain>();
+        w->menuItems().mnuSaveSettings->trigger();
+        w->menuItems().mnuSaveSettings->trigger();
+        QVERIFY(QDir(file).removeRecursively());
+        const QStringList notices = Notice::shown().mid(before);
+        QCOMPARE(notices.size(), 2); // each change is a write of its own
+        QVERIFY(notices.first().startsWith("Settings could not be saved: "));
+        QVERIFY(notices.first().contains(file));
     }
 
     // The controls follow the size.
