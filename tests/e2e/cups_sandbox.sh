@@ -54,11 +54,13 @@ CONF
     "$cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/stdout" 2>&1 &
     CUPSD_PID=$!
     export CUPS_SERVER=$dir/cups.sock CUPSD_PID
-    for _ in $(seq 1 50); do
-        lpstat -r >/dev/null 2>&1 && break
+    # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+    scheduler_up() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+    for _ in $(seq 1 100); do
+        scheduler_up && break
         sleep 0.1
     done
-    if ! lpstat -r >/dev/null 2>&1; then
+    if ! scheduler_up; then
         CUPS_SANDBOX_ERROR="the CUPS scheduler did not start: $(cat "$dir"/log/stdout \
             "$dir"/log/error_log 2>/dev/null | tail -n 3)"
         return 1
