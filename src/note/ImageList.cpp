@@ -58,7 +58,7 @@ QIcon ImageList::picture(int zeroBased) const {
 }
 
 namespace NotePictures {
-// The sizes in pixels that the xcb platform asks a scalable window icon for.
+// The sizes in pixels of the window icon as the window system is given it.
 constexpr int WindowIconSizes[] = {16, 32, 64, 128};
 
 QIcon windowIcon() {

@@ -9,6 +9,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/TopLevel.h"
 #include "platform/Twips.h"
+#include "platform/WindowIcon.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -112,7 +113,7 @@ void frmMain::construct(bool restoring) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pinleaf"));
     setAutoFillBackground(true);
-    setWindowIcon(NotePictures::windowIconSet());
+    WindowIcon::apply(this, NotePictures::windowIconSet());
     createControls();
     wireTextBox();
     loadWindow(restoring);
