@@ -241,12 +241,14 @@ void frmMain::SetColor(const QString& strColor) {
         RTB1->clearSelColor();
     else
         RTB1->setSelColor(ink);
-    const quint32 bgr = ColorScheme::colorValue(strColor);
-    RTB1->setBackColor(bgr);
-    RTB1->setForeColor(ink);
+    // One palette for the window: the text box takes its paper and ink from it, so the colours
+    // reach every control in one pass.
+    const QColor paper = fromBgr(ColorScheme::colorValue(strColor));
     QPalette p = palette();
-    p.setColor(QPalette::Window, fromBgr(bgr));
+    p.setColor(QPalette::Window, paper);
+    p.setColor(QPalette::Base, paper);
     p.setColor(QPalette::WindowText, fromBgr(ink));
+    p.setColor(QPalette::Text, fromBgr(ink));
     setPalette(p);
     m_colorScheme = strColor;
     setCheckedColor(checked);
