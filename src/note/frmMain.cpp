@@ -3,6 +3,7 @@
 #include "note/ColorScheme.h"
 #include "note/DateStamp.h"
 #include "note/NoteActivity.h"
+#include "note/NoteLabel.h"
 #include "note/NoteSettings.h"
 #include "platform/BgrColor.h"
 #include "platform/Desktop.h"
@@ -13,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -77,22 +77,22 @@ QFont noteFont() {
 }
 
 // A picture control, named for screen readers by what it does.
-QLabel* picture(QWidget* parent, const QString& name, const QString& description) {
-    auto* l = new QLabel(parent);
+NoteLabel* picture(QWidget* parent, const QString& name, const QString& description) {
+    auto* l = new NoteLabel(parent);
     l->setToolTip(name);
     l->setAccessibleName(name);
     l->setAccessibleDescription(description);
     return l;
 }
 
-// A picture drawn at `drawnPx` and stretched over its control, as a label with scaled contents
-// would show it; the stretched pixmap is made once for every window rather than by each label.
-void fit(QLabel* label, const QIcon& icon, int drawnPx) {
+// A picture drawn at `drawnPx` and stretched over its control; the stretched pixmap is made once
+// for every window rather than by each control.
+void fit(NoteLabel* label, const QIcon& icon, int drawnPx) {
     const qreal dpr = label->devicePixelRatioF();
-    const QSize target = label->contentsRect().size() * dpr;
-    if (target.isEmpty() || label->pixmap().size() == target)
+    const QSize target = label->size() * dpr;
+    if (target.isEmpty() || label->picture().size() == target)
         return;
-    label->setPixmap(NotePictures::scaledPicture(icon, drawnPx, target, dpr));
+    label->setPicture(NotePictures::scaledPicture(icon, drawnPx, target, dpr));
 }
 } // namespace
 
@@ -140,17 +140,10 @@ void frmMain::createControls() {
     imgIcon = picture(this, QString(), tr("Opens the window menu"));
     imgIcon->setToolTip(QString());
     imgIcon->setAccessibleName(tr("Window menu"));
-    lblCaption = new QLabel(QStringLiteral(" Pinleaf"), this);
+    lblCaption = new NoteLabel(this);
+    lblCaption->setText(QStringLiteral(" Pinleaf"));
     lblCaption->setFont(verdana(CaptionPoints));
-    lblCaption->setAutoFillBackground(true);
-    QPalette cp = lblCaption->palette();
-    cp.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-    cp.setColor(QPalette::WindowText, Qt::white);
-    lblCaption->setPalette(cp);
-    lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Label text that could come from a note is shown as written: rich text would load the
-    // pictures it names (a device or a FIFO would hang the note).
-    lblCaption->setTextFormat(Qt::PlainText);
+    lblCaption->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
     imgHelp = picture(this, tr("Display help"), tr("Opens a note that explains the program"));
     CloseImage = picture(this, tr("Close note"), tr("Closes this note"));
     RTB1 = new RichTextBox(this);
@@ -159,12 +152,12 @@ void frmMain::createControls() {
     RTB1->setAcceptRichText(true);
     RTB1->setAccessibleName(tr("Note text"));
     RTB1->setAccessibleDescription(tr("The text of the note; Shift+F10 opens its menu"));
-    lblDate = new QLabel(this);
+    // The date comes from the note: NoteLabel shows it as written, never as markup (rich text
+    // would load the pictures it names, and a device or a FIFO would hang the note).
+    lblDate = new NoteLabel(this);
     lblDate->setFont(verdana(DatePoints));
-    lblDate->setTextFormat(Qt::PlainText);
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
-    lblDate->setAttribute(Qt::WA_TranslucentBackground);
     imgResize = picture(this, tr("Resize note"), tr("Drag to change the size of the note"));
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);

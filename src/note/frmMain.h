@@ -2,6 +2,7 @@
 #include "note/GripSizing.h"
 #include "note/ImageList.h"
 #include "note/MenuIcons.h"
+#include "note/NoteLabel.h"
 #include "note/NoteLayout.h"
 #include "note/NoteMenus.h"
 #include "note/NoteWindowState.h"
@@ -13,7 +14,6 @@
 
 #include <memory>
 
-class QLabel;
 class QTimer;
 class DroppedData;
 class RichTextBox;
@@ -83,13 +83,13 @@ public:
     void closeForLogoff(bool storedAlready = false);
 
     // The child controls, named as the rest of the program knows them.
-    QLabel* lblCaption = nullptr;
-    QLabel* imgIcon = nullptr;
-    QLabel* imgHelp = nullptr;
-    QLabel* CloseImage = nullptr;
+    NoteLabel* lblCaption = nullptr;
+    NoteLabel* imgIcon = nullptr;
+    NoteLabel* imgHelp = nullptr;
+    NoteLabel* CloseImage = nullptr;
     RichTextBox* RTB1 = nullptr;
-    QLabel* lblDate = nullptr;
-    QLabel* imgResize = nullptr;
+    NoteLabel* lblDate = nullptr;
+    NoteLabel* imgResize = nullptr;
     QTimer* Timer1 = nullptr;
     ImageList imgList;
 

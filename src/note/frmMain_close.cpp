@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QTimer>
 
 NoteRecord frmMain::toRecord() const {

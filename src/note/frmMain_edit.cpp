@@ -8,7 +8,6 @@
 #include "store/FileRead.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>

@@ -7,7 +7,6 @@
 
 #include <QCursor>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextDocument>

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLabel>
 
 void frmMain::wireFileCommands(const NoteMenuItems& m) {
     connect(m.mnuOpen, &QAction::triggered, this, &frmMain::onOpen);

@@ -7,7 +7,6 @@
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>

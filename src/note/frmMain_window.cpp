@@ -9,7 +9,6 @@
 #include "platform/Twips.h"
 
 #include <QAction>
-#include <QLabel>
 
 namespace {
 constexpr int PreviewLength = 35;
