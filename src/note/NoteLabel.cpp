@@ -1,5 +1,7 @@
 #include "note/NoteLabel.h"
 
+#include "note/ImageList.h"
+
 #include <QPainter>
 #include <QPixmapCache>
 
@@ -16,9 +18,21 @@ void NoteLabel::setText(const QString& text) {
     update();
 }
 
-void NoteLabel::setPicture(const QPixmap& picture) {
-    m_picture = picture;
+void NoteLabel::setPicture(const QIcon& icon, int drawnPx) {
+    m_icon = icon;
+    m_drawnPx = drawnPx;
+    m_picture = QPixmap();
     update();
+}
+
+QPixmap NoteLabel::picture() const {
+    if (m_icon.isNull())
+        return QPixmap();
+    const qreal dpr = devicePixelRatioF();
+    const QSize target = size() * dpr;
+    if (!target.isEmpty() && (m_picture.size() != target || m_picture.devicePixelRatio() != dpr))
+        m_picture = NotePictures::scaledPicture(m_icon, m_drawnPx, target, dpr);
+    return m_picture;
 }
 
 void NoteLabel::setStrip(const QColor& fill, const QColor& ink) {
@@ -57,8 +71,8 @@ void NoteLabel::paintEvent(QPaintEvent*) {
         p.drawPixmap(0, 0, stripDrawing());
         return;
     }
-    if (!m_picture.isNull())
-        p.drawPixmap(0, 0, m_picture);
+    if (!m_icon.isNull())
+        p.drawPixmap(0, 0, picture());
     if (!m_text.isEmpty()) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(rect(), TextAlignment, m_text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,8 +16,12 @@ public:
     // The text is shown as written, never as markup.
     void setText(const QString& text);
 
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap& picture);
+    // A picture drawn at `drawnPx` pixels square and stretched over the control. The stretched
+    // drawing is made when the control is painted at a size or pixel ratio it has not had, and
+    // is shared by every control showing the same picture at that size.
+    void setPicture(const QIcon& icon, int drawnPx);
+    // The stretched drawing as the control shows it now.
+    QPixmap picture() const;
 
     // A strip filled with `fill` under text of colour `ink`. Every note shows the same strip, so
     // its drawing is made once for each text and size and then copied.
@@ -29,7 +34,9 @@ private:
     QPixmap stripDrawing() const;
 
     QString m_text;
-    QPixmap m_picture;
+    QIcon m_icon;
+    int m_drawnPx = 0;
+    mutable QPixmap m_picture;
     QColor m_fill;
     QColor m_ink;
 };

@@ -85,15 +85,6 @@ NoteLabel* picture(QWidget* parent, const QString& name, const QString& descript
     return l;
 }
 
-// A picture drawn at `drawnPx` and stretched over its control; the stretched pixmap is made once
-// for every window rather than by each control.
-void fit(NoteLabel* label, const QIcon& icon, int drawnPx) {
-    const qreal dpr = label->devicePixelRatioF();
-    const QSize target = label->size() * dpr;
-    if (target.isEmpty() || label->picture().size() == target)
-        return;
-    label->setPicture(NotePictures::scaledPicture(icon, drawnPx, target, dpr));
-}
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -101,8 +92,10 @@ frmMain::frmMain(QWidget* parent)
     construct(false);
 }
 
-frmMain::frmMain(Restoring)
+frmMain::frmMain(const Restoring& note)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), NoteMenus(this) {
+    if (!note.color.isNull())
+        setPalette(notePalette(palette(), note.color));
     construct(true);
 }
 
@@ -138,6 +131,7 @@ frmMain::~frmMain() = default;
 void frmMain::createControls() {
     // The icon's menu is the window menu; it shows no tip of its own.
     imgIcon = picture(this, QString(), tr("Opens the window menu"));
+    imgIcon->setPicture(NotePictures::caption(), IconDrawnPx);
     imgIcon->setToolTip(QString());
     imgIcon->setAccessibleName(tr("Window menu"));
     lblCaption = new NoteLabel(this);
@@ -145,7 +139,9 @@ void frmMain::createControls() {
     lblCaption->setFont(verdana(CaptionPoints));
     lblCaption->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
     imgHelp = picture(this, tr("Display help"), tr("Opens a note that explains the program"));
+    imgHelp->setPicture(NotePictures::help(), ButtonDrawnPx);
     CloseImage = picture(this, tr("Close note"), tr("Closes this note"));
+    CloseImage->setPicture(NotePictures::close(), ButtonDrawnPx);
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
@@ -159,6 +155,7 @@ void frmMain::createControls() {
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
     imgResize = picture(this, tr("Resize note"), tr("Drag to change the size of the note"));
+    imgResize->setPicture(NotePictures::resize(), GripDrawnPx);
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);
@@ -170,13 +167,6 @@ void frmMain::createControls() {
                        static_cast<QWidget*>(imgResize), static_cast<QWidget*>(lblDate)})
         w->installEventFilter(this);
     placeControls();
-}
-
-void frmMain::fitPictures() {
-    fit(imgIcon, NotePictures::caption(), IconDrawnPx);
-    fit(imgHelp, NotePictures::help(), ButtonDrawnPx);
-    fit(CloseImage, NotePictures::close(), ButtonDrawnPx);
-    fit(imgResize, NotePictures::resize(), GripDrawnPx);
 }
 
 // The loading steps of a new window, in their fixed order.
@@ -225,6 +215,19 @@ void frmMain::setIsDirty(bool dirty) {
 
 // The text and the date take the scheme's text colour whatever the desktop theme. A name outside
 // the table is kept, to be written back as it came, and its black paper gets white text.
+// One palette for the window: the text box takes its paper and ink from it, so the colours
+// reach every control in one pass.
+QPalette frmMain::notePalette(const QPalette& base, const QString& strColor) {
+    const QColor paper = fromBgr(ColorScheme::colorValue(strColor));
+    const QColor ink = fromBgr(ColorScheme::textColorValue(strColor));
+    QPalette p = base;
+    p.setColor(QPalette::Window, paper);
+    p.setColor(QPalette::Base, paper);
+    p.setColor(QPalette::WindowText, ink);
+    p.setColor(QPalette::Text, ink);
+    return p;
+}
+
 void frmMain::SetColor(const QString& strColor) {
     const int checked = ColorScheme::indexOf(strColor);
     const quint32 ink = ColorScheme::textColorValue(strColor);
@@ -234,15 +237,7 @@ void frmMain::SetColor(const QString& strColor) {
         RTB1->clearSelColor();
     else
         RTB1->setSelColor(ink);
-    // One palette for the window: the text box takes its paper and ink from it, so the colours
-    // reach every control in one pass.
-    const QColor paper = fromBgr(ColorScheme::colorValue(strColor));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, paper);
-    p.setColor(QPalette::Base, paper);
-    p.setColor(QPalette::WindowText, fromBgr(ink));
-    p.setColor(QPalette::Text, fromBgr(ink));
-    setPalette(p);
+    setPalette(notePalette(palette(), strColor));
     m_colorScheme = strColor;
     setCheckedColor(checked);
     NoteActivity::notify();

@@ -144,10 +144,15 @@ protected:
 private:
     // Construction (frmMain.cpp).
     void createControls();
-    // A window for a stored note, which takes its colour and text from the note alone.
-    struct Restoring {};
-    explicit frmMain(Restoring);
+    // A window for a stored note, which takes its colour and text from the note alone. Its
+    // colours are in place before its controls are made, so they take them as they are made.
+    struct Restoring {
+        QString color;
+    };
+    explicit frmMain(const Restoring& note);
     void construct(bool restoring);
+    // The window's palette for a colour scheme: paper and ink for the window and its text box.
+    static QPalette notePalette(const QPalette& base, const QString& strColor);
     // A restored note skips the new note's colour and placeholder text.
     void loadWindow(bool restoring);
     void applyStartupGeometry(bool restoring);
@@ -157,8 +162,6 @@ private:
     void runLayout();
     void resizePixels(int w, int h);
     void placeControls();
-    // Gives the picture controls their pictures at the size they are placed at.
-    void fitPictures();
 
     // Text box and pointer wiring (frmMain_events.cpp).
     void wireTextBox();

@@ -18,7 +18,7 @@ void frmMain::wireFileCommands(const NoteMenuItems& m) {
 // A window filled from a stored note in the fixed order of its properties, and shown. The text
 // and colour go in once: the window skips a new note's own.
 frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag) {
-    auto* w = new frmMain(Restoring{});
+    auto* w = new frmMain(Restoring{record.Color});
     w->RTB1->setText(record.Data);
     w->SetColor(record.Color);
     w->lblDate->setText(record.TimeDate);

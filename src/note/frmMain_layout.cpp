@@ -108,7 +108,6 @@ void frmMain::placeControls() {
     place(RTB1, m_layout.RTB1);
     place(lblDate, m_layout.lblDate);
     place(imgResize, m_layout.imgResize);
-    fitPictures();
 }
 
 void frmMain::paintEvent(QPaintEvent* e) {
@@ -128,8 +127,6 @@ void frmMain::moveEvent(QMoveEvent* e) {
 
 void frmMain::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    // The screen the note lands on decides the pictures' pixel ratio.
-    fitPictures();
     NoteActivity::notify();
 }
 
