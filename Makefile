@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= fuzz_store_reader fuzz_note_file fuzz_append
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps configure build program run test bench fuzz fuzz-build format lint clean install \
+.PHONY: all deps configure build program run pictures test bench fuzz fuzz-build format lint clean install \
 	uninstall
 
 all: build
@@ -29,6 +29,11 @@ program: configure
 
 run: program
 	@bash scripts/run
+
+# The note's pictures drawn into PNG files from their SVG files, after an SVG has changed.
+pictures: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target render_pictures
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/render_pictures resources/icons/window/drawn
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -1,5 +1,7 @@
 #include "note/ImageList.h"
 
+#include "note/DrawnIcon.h"
+
 #include <QHash>
 #include <QImage>
 #include <QMap>
@@ -58,21 +60,30 @@ QIcon ImageList::picture(int zeroBased) const {
 }
 
 namespace NotePictures {
-// The sizes in pixels of the window icon as the window system is given it.
-constexpr int WindowIconSizes[] = {16, 32, 64, 128};
-
-QIcon windowIcon() {
-    return cachedIcon(QStringLiteral(":/icons/window/pinleaf.svg"));
+namespace {
+QIcon drawn(int index) {
+    static const bool resourcesReady = (initResources(), true);
+    Q_UNUSED(resourcesReady);
+    static QList<QIcon> icons;
+    if (icons.isEmpty()) {
+        for (const Drawn& d : drawnPictures())
+            icons << drawnIcon(d.name, d.sizes);
+    }
+    return icons.at(index);
 }
+} // namespace
+
+const QList<Drawn>& drawnPictures() {
+    static const QList<Drawn> pictures{
+        {QStringLiteral("pinleaf"), {16, 32, 64, 128}}, {QStringLiteral("imgIcon"), {CaptionPx}},
+        {QStringLiteral("imgHelp"), {ButtonPx}},        {QStringLiteral("CloseImage"), {ButtonPx}},
+        {QStringLiteral("imgResize"), {GripPx}},
+    };
+    return pictures;
+}
+
 QIcon windowIconSet() {
-    static const QIcon set = [] {
-        const QIcon svg = windowIcon();
-        QIcon icon;
-        for (int px : WindowIconSizes)
-            icon.addPixmap(svg.pixmap(QSize(px, px), 1.0));
-        return icon;
-    }();
-    return set;
+    return drawn(0);
 }
 QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal dpr) {
     using Key = std::tuple<qint64, int, int, int, qreal>;
@@ -89,15 +100,15 @@ QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal
     return *it;
 }
 QIcon caption() {
-    return cachedIcon(QStringLiteral(":/icons/window/imgIcon.svg"));
+    return drawn(1);
 }
 QIcon help() {
-    return cachedIcon(QStringLiteral(":/icons/window/imgHelp.svg"));
+    return drawn(2);
 }
 QIcon close() {
-    return cachedIcon(QStringLiteral(":/icons/window/CloseImage.svg"));
+    return drawn(3);
 }
 QIcon resize() {
-    return cachedIcon(QStringLiteral(":/icons/window/imgResize.svg"));
+    return drawn(4);
 }
 } // namespace NotePictures

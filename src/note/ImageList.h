@@ -1,5 +1,6 @@
 #pragma once
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,20 @@ public:
 
 // The pictures of the note's own controls and its window icon.
 namespace NotePictures {
-QIcon windowIcon();
-// The window icon already drawn at the sizes the window system asks a scalable icon for, shared
-// by every window so that a new window only copies pixels.
+// Pixel sizes the pictures are drawn at, before a picture is stretched over its control.
+inline constexpr int CaptionPx = 32;
+inline constexpr int ButtonPx = 17;
+inline constexpr int GripPx = 12;
+
+// Every picture that is drawn in advance, with the sizes it is drawn at: the window icon at the
+// sizes the window system is given, each control's picture at its own size.
+struct Drawn {
+    QString name;
+    QList<int> sizes;
+};
+const QList<Drawn>& drawnPictures();
+
+// The window icon at 16, 32, 64 and 128 pixels, shared by every window.
 QIcon windowIconSet();
 // `icon` drawn at `drawnPx` square and scaled smoothly to `target` device pixels, made once per
 // picture, size and pixel ratio and shared by every window.

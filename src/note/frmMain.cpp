@@ -53,10 +53,6 @@ constexpr IconRow MenuIconRows[] = {
 constexpr double NotePoints = 9;
 constexpr double CaptionPoints = 9;
 constexpr double DatePoints = 8.25;
-// The pixel size each picture is drawn at before it is stretched over its control.
-constexpr int IconDrawnPx = 32;
-constexpr int ButtonDrawnPx = 17;
-constexpr int GripDrawnPx = 12;
 // How near, in pixels, a dragged note comes to a screen edge before it snaps to it.
 constexpr int SnapPixels = 20;
 
@@ -131,7 +127,7 @@ frmMain::~frmMain() = default;
 void frmMain::createControls() {
     // The icon's menu is the window menu; it shows no tip of its own.
     imgIcon = picture(this, QString(), tr("Opens the window menu"));
-    imgIcon->setPicture(NotePictures::caption(), IconDrawnPx);
+    imgIcon->setPicture(NotePictures::caption(), NotePictures::CaptionPx);
     imgIcon->setToolTip(QString());
     imgIcon->setAccessibleName(tr("Window menu"));
     lblCaption = new NoteLabel(this);
@@ -139,9 +135,9 @@ void frmMain::createControls() {
     lblCaption->setFont(verdana(CaptionPoints));
     lblCaption->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
     imgHelp = picture(this, tr("Display help"), tr("Opens a note that explains the program"));
-    imgHelp->setPicture(NotePictures::help(), ButtonDrawnPx);
+    imgHelp->setPicture(NotePictures::help(), NotePictures::ButtonPx);
     CloseImage = picture(this, tr("Close note"), tr("Closes this note"));
-    CloseImage->setPicture(NotePictures::close(), ButtonDrawnPx);
+    CloseImage->setPicture(NotePictures::close(), NotePictures::ButtonPx);
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
     RTB1->setFrameShape(QFrame::NoFrame);
@@ -155,7 +151,7 @@ void frmMain::createControls() {
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
     imgResize = picture(this, tr("Resize note"), tr("Drag to change the size of the note"));
-    imgResize->setPicture(NotePictures::resize(), GripDrawnPx);
+    imgResize->setPicture(NotePictures::resize(), NotePictures::GripPx);
     imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);

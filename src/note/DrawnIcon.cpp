@@ -1,0 +1,95 @@
+#include "note/DrawnIcon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
+
+namespace {
+class DrawnIconEngine : public QIconEngine {
+public:
+    DrawnIconEngine(const QString& name, const QList<int>& sizes) : m_name(name), m_sizes(sizes) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (mode == QIcon::Normal && size.width() == size.height() &&
+            m_sizes.contains(size.width())) {
+            const int px = size.width();
+            const QImage drawn =
+                readDrawnPixels(QResource(drawnIconPixels(m_name, px)).uncompressedData(), px);
+            if (!drawn.isNull())
+                return QPixmap::fromImage(drawn);
+        }
+        return svg().pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int px : m_sizes)
+            sizes << QSize(px, px);
+        return sizes;
+    }
+
+    QString key() const override { return QStringLiteral("pinleaf-drawn"); }
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_name, m_sizes); }
+
+private:
+    // The SVG is loaded only when a size without a PNG is asked for.
+    const QIcon& svg() {
+        if (m_svg.isNull())
+            m_svg = QIcon(drawnIconSvg(m_name));
+        return m_svg;
+    }
+
+    QString m_name;
+    QList<int> m_sizes;
+    QIcon m_svg;
+};
+} // namespace
+
+QIcon drawnIcon(const QString& name, const QList<int>& sizes) {
+    return QIcon(new DrawnIconEngine(name, sizes));
+}
+
+QString drawnIconSvg(const QString& name) {
+    return QStringLiteral(":/icons/window/%1.svg").arg(name);
+}
+
+QString drawnIconPixels(const QString& name, int px) {
+    return QStringLiteral(":/icons/window/drawn/%1-%2.argb").arg(name).arg(px);
+}
+
+QByteArray drawnPixels(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray data;
+    data.reserve(qsizetype(argb.width()) * argb.height() * 4);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            char bytes[4];
+            qToLittleEndian(row[x], bytes);
+            data.append(bytes, 4);
+        }
+    }
+    return data;
+}
+
+QImage readDrawnPixels(const QByteArray& data, int px) {
+    if (px <= 0 || data.size() != qsizetype(px) * px * 4)
+        return QImage();
+    QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
+    const char* in = data.constData();
+    for (int y = 0; y < px; ++y) {
+        auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < px; ++x, in += 4)
+            row[x] = qFromLittleEndian<quint32>(in);
+    }
+    return image;
+}
