@@ -2,6 +2,7 @@
 
 #include "note/ImageList.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmapCache>
 
@@ -75,6 +76,9 @@ void NoteLabel::paintEvent(QPaintEvent*) {
         p.drawPixmap(0, 0, picture());
     if (!m_text.isEmpty()) {
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(rect(), TextAlignment, m_text);
+        // One line, left-aligned and centred vertically: drawn from its baseline, without the
+        // line layout that a rectangle and alignment flags would ask for.
+        const QFontMetricsF metrics(font());
+        p.drawText(QPointF(0, (height() - metrics.height()) / 2 + metrics.ascent()), m_text);
     }
 }

@@ -3,6 +3,7 @@
 #include "note/ImageList.h"
 #include "note/NoteLabel.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -62,6 +63,34 @@ private slots:
         markup.hide();
         plain.show();
         QVERIFY2(markupWidth > 3 * inkWidth(window.grab().toImage()), "markup was interpreted");
+    }
+
+    // The text is drawn from its baseline; it must land where a label aligned left and centred
+    // vertically would put it, at every height and size.
+    void textSitsWhereALabelPutsIt() {
+        QWidget window;
+        NoteLabel l(&window);
+        l.setText(QStringLiteral("12/6/2026 9:15:58 AM"));
+        for (double points : {6.0, 8.25, 9.0, 11.5}) {
+            QFont f(QStringLiteral("DejaVu Sans"));
+            f.setPointSizeF(points);
+            l.setFont(f);
+            for (int h = 8; h <= 30; h += 3) {
+                l.setGeometry(0, 0, 180, h);
+                QImage expected(l.size(), QImage::Format_ARGB32_Premultiplied);
+                expected.fill(Qt::transparent);
+                QPainter p(&expected);
+                p.setFont(l.font());
+                p.setPen(l.palette().color(QPalette::WindowText));
+                p.drawText(l.rect(), Qt::AlignLeft | Qt::AlignVCenter, l.text());
+                p.end();
+                QImage drawn(l.size(), QImage::Format_ARGB32_Premultiplied);
+                drawn.fill(Qt::transparent);
+                l.render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+                QVERIFY2(drawn == expected,
+                         qPrintable(QStringLiteral("%1 pt, %2 px high").arg(points).arg(h)));
+            }
+        }
     }
 
     void pictureFillsItsControl() {
