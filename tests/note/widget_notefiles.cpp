@@ -1,4 +1,5 @@
-// Note files, e-mail, the web site and the PDF offer, driven through the note's own menu items.
+// Note files, closing, e-mail, the web site and the PDF offer, driven through
+// the note's own menu items.
 #include "BuildConfig.h"
 #include "NoteWidgets.h"
 #include "RecordingUrlOpener.h"
@@ -7,40 +8,42 @@
 #include "TestHome.h"
 #include "note/WebLinks.h"
 #include "note/frmMain.h"
+#include "platform/Autostart.h"
 #include "platform/FileDialogBackend.h"
 #include "platform/MessagePrompt.h"
 #include "platform/RichTextBox.h"
+#include "platform/SessionEnd.h"
+#include "platform/TopLevel.h"
 #include "store/NoteDocument.h"
 #include "store/modNote.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <unistd.h>
 
 namespace {
-NoteRecord stored(const QString& text, const QString& color, int h, int w, int left, int top) {
-    return {color, {}, text, h, w, left, top, "2.1.2026 3:04:05 PM"};
-}
-
-// A note the user has written in, as after a click and typing.
-frmMain* writtenNote(const QString& text) {
+// A shown note the user has typed `text` into, from the file `path` when one is
+// given.
+QPointer<frmMain> typedNote(const QString& text, const QString& path = {}) {
     auto* w = new frmMain;
-    w->show();
     w->setIsDirty(true);
+    w->setTag(path);
+    w->show();
     w->RTB1->setText(text);
     return w;
 }
 } // namespace
 
+// Keep the close tests last: the end of a logon cannot be undone in this
+// process.
 class NoteFilesTest : public QObject {
     Q_OBJECT
     std::shared_ptr<ScriptedFileDialogBackend> m_dialogs;
@@ -50,7 +53,8 @@ class NoteFilesTest : public QObject {
 
 private slots:
     void initTestCase() {
-        // No printer of this machine's may be reached: a scheduler that is not there has none.
+        // No printer of this machine's may be reached: a scheduler that is not
+        // there has none.
         qputenv("CUPS_SERVER", QFile::encodeName(TestHome::root() + "/no-cups.sock"));
     }
     void init() {
@@ -61,6 +65,9 @@ private slots:
         m_dir = TestHome::root() + "/files";
         QDir(m_dir).removeRecursively();
         QDir().mkpath(m_dir);
+        QFile::remove(modNote::StorePath());
+        QFile::remove(modNote::ClosedNotesPath());
+        Autostart::remove();
     }
     void cleanup() {
         if (!m_mounted.isEmpty())
@@ -72,15 +79,19 @@ private slots:
         UrlOpener::setOverride(nullptr);
     }
 
-    // The first note goes into this window, which keeps its place; the others open at their own
-    // places, sizes and colours, each with the file as its file. The caption is marked only
-    // when the note was already the user's; a special note stays read-only with its timer.
+    // The first note goes into this window, which keeps its place; the others
+    // open at their own places, sizes and colours, each with the file as its
+    // file. The caption is marked only when the note was already the user's; a
+    // special note stays read-only with its timer. A file that is no note file
+    // says where, and the note stays as it was.
     void openFillsThisNoteAndOpensTheRest() {
-        const QString file =
-            writeBytes(m_dir + "/three.pnf",
-                       NoteDocument::storeForm({stored("first", "blue", 2400, 3000, 150, 150),
-                                                stored("second", "red", 2700, 3600, 3000, 1500),
-                                                stored("third", "grey", 3000, 4200, 4500, 3000)}));
+        const auto stored = [](const char* text, const char* color, int left) {
+            return NoteRecord{color, {}, text, 2400, 3000, left, 1500, "2.1.2026 3:04:05 PM"};
+        };
+        const QString file = writeBytes(
+            m_dir + "/three.pnf",
+            NoteDocument::storeForm({stored("first", "blue", 150), stored("second", "red", 3000),
+                                     stored("third", "grey", 4500)}));
         auto* w = new frmMain;
         w->setLeft(1500);
         w->setTop(1200);
@@ -90,101 +101,79 @@ private slots:
         QCOMPARE(w->lblDate->text(), QString("2.1.2026 3:04:05 PM"));
         const QList<frmMain*> notes = openNotes();
         QCOMPARE(notes.size(), 3);
+        const QStringList texts{"first", "second", "third"}, colours{"blue", "red", "grey"};
         const QList<QList<double>> places{
-            {1500, 1200, 3000, 2400}, {3000, 1500, 3600, 2700}, {4500, 3000, 4200, 3000}};
+            {1500, 1200, 3000, 2400}, {3000, 1500, 3000, 2400}, {4500, 1500, 3000, 2400}};
         for (int i = 0; i < 3; ++i) {
             frmMain* n = notes[i];
-            QCOMPARE(n->RTB1->text(), QStringList({"first", "second", "third"})[i]);
-            QCOMPARE(n->colorSchemeName(), QStringList({"blue", "red", "grey"})[i]);
+            QVERIFY(n->RTB1->text() == texts[i] && n->colorSchemeName() == colours[i]);
             QCOMPARE(QList<double>({n->Left(), n->Top(), n->Width(), n->Height()}), places[i]);
-            QCOMPARE(n->Tag(), file);
-            QVERIFY(n->IsDirty());
-            QCOMPARE(n->lblCaption->text(), QString(" Pinleaf"));
+            QVERIFY(n->Tag() == file && n->IsDirty() && n->lblCaption->text() == " Pinleaf");
         }
 
-        frmMain* edited = writtenNote("mine");
+        QPointer<frmMain> edited = typedNote("mine");
         edited->RTB1->setReadOnly(true);
         edited->Timer1->start();
         m_dialogs->chooseFile(file);
         edited->menuItems().mnuOpen->trigger();
-        QCOMPARE(edited->RTB1->text(), QString("first"));
-        QCOMPARE(edited->lblCaption->text(), QString(" Pinleaf*"));
+        QVERIFY(edited->RTB1->text() == "first" && edited->lblCaption->text() == " Pinleaf*");
         QVERIFY(edited->RTB1->isReadOnly() && edited->Timer1->isActive());
         QCOMPARE(openNotes().size(), 6);
 
-        // A cancelled dialog says nothing; a file that is no note file says where and why, and
-        // the note stays as it was.
-        m_dialogs->cancel();
-        MessagePrompt::queueAnswers({MessagePrompt::Yes});
-        edited->menuItems().mnuOpen->trigger();
-        QCOMPARE(MessagePrompt::queuedAnswers(), 1);
-        const QString junk = writeBytes(m_dir + "/junk.pnf", "<NOTES><NOTE><DATA>x");
-        const QString empty = writeBytes(m_dir + "/empty.pnf", "<NOTES/>");
-        for (const QString& bad : {junk, empty, m_dir + "/missing.pnf", m_dir}) {
+        for (const QString& bad : {writeBytes(m_dir + "/junk.pnf", "<NOTES><NOTE><DATA>x"),
+                                   writeBytes(m_dir + "/empty.pnf", "<NOTES/>"), m_dir}) {
+            MessagePrompt::queueAnswers({MessagePrompt::Yes});
             m_dialogs->chooseFile(bad);
             edited->menuItems().mnuOpen->trigger();
             QCOMPARE(MessagePrompt::lastTitle(), QString("Open Note"));
             QVERIFY2(MessagePrompt::lastText().contains(bad), qPrintable(bad));
-            QCOMPARE(edited->RTB1->text(), QString("first"));
-            QCOMPARE(edited->Tag(), file);
-            MessagePrompt::queueAnswers({MessagePrompt::Yes});
+            QVERIFY(edited->RTB1->text() == "first" && edited->Tag() == file);
         }
         QCOMPARE(openNotes().size(), 6);
     }
 
-    // "&Save" asks for a file only while the note has none; "Save As" always asks. A write takes
-    // the mark away; a cancelled dialog keeps it and the empty file. A note file deleted
-    // meanwhile is written again.
+    // "&Save" asks for a file only while the note has none; "Save As" always
+    // asks. A write takes the mark away; a cancelled dialog keeps it. A note file
+    // deleted meanwhile is written again.
     void saveWritesTheNoteToItsFile() {
         MessagePrompt::queueAnswers({MessagePrompt::Yes}); // taken by any warning
-        frmMain* w = writtenNote("one\r\ntwo");
+        QPointer<frmMain> w = typedNote("one\r\ntwo");
         w->SetColor("peach");
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
         m_dialogs->cancel();
         w->menuItems().mnuSave[0]->trigger();
-        QCOMPARE(m_dialogs->requestCount(), 1);
-        QVERIFY(w->Tag().isEmpty() && w->IsDirty());
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QVERIFY(w->Tag().isEmpty() && w->lblCaption->text() == " Pinleaf*");
 
         const QString file = m_dir + "/saved.pnf";
         m_dialogs->chooseFile(m_dir + "/saved");
         w->menuItems().mnuSave[0]->trigger();
-        QCOMPARE(w->Tag(), file);
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
+        QVERIFY(w->Tag() == file && w->lblCaption->text() == " Pinleaf");
         NoteRecord want = w->toRecord();
         want.SourcePath = file;
         QCOMPARE(modNote::ReadNotes(false, file), QList<NoteRecord>{want});
 
         w->RTB1->setText("three");
-        w->menuItems().mnuSave[0]->trigger();
-        QCOMPARE(m_dialogs->requestCount(), 2);
-        QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("three"));
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
-
-        w->RTB1->setText("four");
         QVERIFY(QFile::remove(file));
         w->menuItems().mnuSave[0]->trigger();
-        QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("four"));
+        QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("three"));
         QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
+        QCOMPARE(m_dialogs->requestCount(), 2);
 
-        w->RTB1->setText("five");
+        w->RTB1->setText("four");
         m_dialogs->cancel();
         w->menuItems().mnuSave[1]->trigger();
         QCOMPARE(m_dialogs->requestCount(), 3);
-        QCOMPARE(w->Tag(), file);
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QVERIFY(w->Tag() == file && w->lblCaption->text() == " Pinleaf*");
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
     }
 
-    // A save that fails keeps the old file byte for byte, the mark and the file name, and tells
-    // the user where and why: a read-only file (never replaced, even by a superuser), a path that
-    // is a folder, a folder that is gone, and a folder that takes no new files.
+    // A save that fails keeps the old file byte for byte, the mark and the file
+    // name, and tells the user where and why: a read-only file (never replaced,
+    // even by a superuser), a path that is a folder, a folder that is gone, and a
+    // folder that takes no new files.
     void failedSaveKeepsTheOldFileAndSaysSo() {
         const QString readOnly = writeBytes(m_dir + "/locked.pnf", "old bytes");
         QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
-        frmMain* w = writtenNote("new text");
-        w->setTag(readOnly);
-        w->RTB1->setText("newer text");
+        QPointer<frmMain> w = typedNote("new text", readOnly);
         SeenBox seen;
         answerBoxLater(&seen, QMessageBox::Ok);
         w->menuItems().mnuSave[0]->trigger();
@@ -194,21 +183,19 @@ private slots:
         QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(readBytes(readOnly), QByteArray("old bytes"));
         QCOMPARE(QDir(m_dir).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.pnf"});
-        QCOMPARE(w->Tag(), readOnly);
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QVERIFY(w->Tag() == readOnly && w->lblCaption->text() == " Pinleaf*");
 
         for (const QString& tag : {m_dir, m_dir + "/gone/x.pnf"}) {
             w->setTag(tag);
             MessagePrompt::queueAnswers({MessagePrompt::Yes});
             w->menuItems().mnuSave[0]->trigger();
-            QCOMPARE(MessagePrompt::queuedAnswers(), 0);
-            QVERIFY2(MessagePrompt::lastText().contains(tag),
+            QVERIFY2(MessagePrompt::queuedAnswers() == 0 && MessagePrompt::lastText().contains(tag),
                      qPrintable(MessagePrompt::lastText()));
-            QCOMPARE(w->Tag(), tag);
-            QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+            QVERIFY(w->Tag() == tag && w->lblCaption->text() == " Pinleaf*");
         }
 
-        // A folder that refuses new files, for a superuser too: a read-only file system.
+        // A folder that refuses new files, for a superuser too: a read-only file
+        // system.
         const QString shut = m_dir + "/shut";
         QVERIFY(QDir().mkpath(shut));
         if (geteuid() == 0) {
@@ -224,14 +211,14 @@ private slots:
         w->menuItems().mnuSave[1]->trigger();
         QVERIFY(MessagePrompt::lastText().contains(shut + "/new.pnf"));
         QVERIFY(QDir(shut).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QVERIFY(w->Tag().isEmpty());
-        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QVERIFY(w->Tag().isEmpty() && w->lblCaption->text() == " Pinleaf*");
     }
 
-    // The mailto and web addresses reach the desktop's opener; where nothing takes them the
-    // user is told once.
+    // The mailto and web addresses reach the desktop's opener: the note, the
+    // selection, or an empty body without one; where nothing takes them the user
+    // is told.
     void mailAndWebAddressesGoToTheDesktop() {
-        frmMain* w = writtenNote("a b\r\nc & d");
+        QPointer<frmMain> w = typedNote("a b\r\nc & d");
         const QString to = BuildConfig::FeedbackAddress;
         w->menuItems().mnuEmail->trigger();
         select(w->RTB1, 2, 5);
@@ -243,20 +230,18 @@ private slots:
                                                 QUrl(WebLinks::MailtoAddress(to, "b\r\nc")),
                                                 QUrl(WebLinks::MailtoAddress(to, "")),
                                                 WebLinks::WebSiteUrl(BuildConfig::WebSite)}));
-
         m_opener->handled = false;
-        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes, MessagePrompt::Yes});
+        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes});
         w->menuItems().mnuEmail->trigger();
-        QCOMPARE(MessagePrompt::queuedAnswers(), 2);
-        QVERIFY(MessagePrompt::lastText().contains(to));
         w->menuItems().mnuTarvo->trigger();
-        QCOMPARE(MessagePrompt::queuedAnswers(), 1);
-        QCOMPARE(MessagePrompt::lastTitle(), QString("Tarvo Website"));
+        QVERIFY(MessagePrompt::queuedAnswers() == 0 &&
+                MessagePrompt::lastTitle() == "Tarvo Website");
     }
 
-    // Without a printer "&Print" offers the note as a PDF file, under a name made from the date.
+    // Without a printer "&Print" offers the note as a PDF file, under a name made
+    // from the date.
     void printWithoutAPrinterOffersAPdf() {
-        frmMain* w = writtenNote("to paper");
+        QPointer<frmMain> w = typedNote("to paper");
         MessagePrompt::queueAnswers({MessagePrompt::No});
         w->menuItems().mnuPrint->trigger();
         QCOMPARE(MessagePrompt::lastTitle(), QString("Print"));
@@ -266,14 +251,123 @@ private slots:
         m_dialogs->chooseFile(m_dir + "/note");
         w->menuItems().mnuPrint->trigger();
         const FileDialogRequest asked = m_dialogs->lastRequest();
-        QCOMPARE(asked.mode, FileDialogRequest::Mode::Save);
         QVERIFY2(QFileInfo(asked.initDir)
                      .fileName()
                      .startsWith("Pinleaf Note " + QDate::currentDate().toString("yyyy-MM-dd")),
                  qPrintable(asked.initDir));
-        QVERIFY(asked.initDir.endsWith(".pdf") && asked.defaultExt == "pdf");
-        QVERIFY(asked.flags & FileDialogFlags::OverwritePrompt);
+        QVERIFY(asked.initDir.endsWith(".pdf") && (asked.flags & FileDialogFlags::OverwritePrompt));
         QVERIFY(readBytes(m_dir + "/note.pdf").startsWith("%PDF-"));
+    }
+    // A changed note without a file closes without a question. A closed note with
+    // words of the user's can be opened again; a bare placeholder, an empty note
+    // and the help note add nothing.
+    void noteWithoutFileClosesIntoTheClosedNotes() {
+        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+        for (const QString text : {"typed", "[Note]", " \r\n", "help"}) {
+            QPointer<frmMain> w = typedNote(text);
+            w->RTB1->setReadOnly(text == "help");
+            QVERIFY(w->close());
+            QTRY_VERIFY(w.isNull());
+        }
+        QCOMPARE(MessagePrompt::queuedAnswers(), 1);
+        const QList<NoteRecord> closed = modNote::ReadNotes(false, modNote::ClosedNotesPath());
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed[0].Data, QString("typed"));
+    }
+
+    // Cancel keeps the note open and on top again (out of the band with "Always
+    // on Top" off); Yes with a cancelled or failed save keeps it open too, so the
+    // changes are never lost; No closes it. The real message box shows plain text
+    // with Yes as its default.
+    void savePromptKeepsTheNoteUnlessItIsSavedOrDropped() {
+        const QString file = TestHome::root() + "/kept.pnf";
+        QPointer<frmMain> w = typedNote("changed text", file);
+        SeenBox seen;
+        answerBoxLater(&seen, QMessageBox::Cancel);
+        QVERIFY(!w->close());
+        QCOMPARE(seen.title, QString("Perform Save"));
+        QCOMPARE(seen.text, QString("Changes have been made to this note.\nWould "
+                                    "you like to save now?"));
+        QVERIFY(seen.format == Qt::PlainText && seen.defaultButton == QMessageBox::Yes);
+        QVERIFY(w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint));
+
+        w->menuItems().mnuTop->setChecked(false);
+        TopLevel::SetWindowTopmost(w, TopLevel::NotTopmost);
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->cancel();
+        QVERIFY(!w->close());
+        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_dialogs->requestCount(), 1);
+        // A failed write says so (the second answer stands for the warning's OK).
+        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes});
+        m_dialogs->chooseFile(TestHome::root() + "/no-such-folder/x.pnf");
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible() && MessagePrompt::lastText().contains("/no-such-folder/x.pnf"));
+
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->chooseFile(file);
+        QVERIFY(w->close());
+        QTRY_VERIFY(w.isNull());
+        QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("changed text"));
+        MessagePrompt::queueAnswers({MessagePrompt::No});
+        QVERIFY(typedNote("dropped", file)->close());
+        QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("changed text"));
+    }
+
+    // Only the last loaded window takes the autostart entry with it; an open
+    // dialog counts.
+    void lastWindowRemovesTheAutostartEntry() {
+        Autostart::set("/usr/bin/pinleaf");
+        QPointer<frmMain> a = new frmMain;
+        QPointer<frmMain> b = new frmMain;
+        a->show();
+        b->show();
+        QVERIFY(a->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(b->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        dialog.close();
+        QPointer<frmMain> c = new frmMain;
+        c->show();
+        QVERIFY(c->close());
+        QVERIFY(!QFile::exists(Autostart::location()));
+    }
+
+    // At the end of a logon every note is stored without a question, even with
+    // unsaved changes to its file, and the autostart entry is set.
+    void logoffStoresNotesWithoutAsking() {
+        QPointer<frmMain> a = typedNote("first", TestHome::root() + "/a.pnf");
+        a->SetColor("red");
+        a->setLeft(-1200);
+        QPointer<frmMain> b = new frmMain;
+        b->show();
+        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+        a->closeForLogoff();
+        b->closeForLogoff();
+        QTRY_VERIFY(a.isNull() && b.isNull());
+        const QList<NoteRecord> stored = modNote::ReadNotes(true, QString());
+        QCOMPARE(stored.size(), 2);
+        QVERIFY(stored[0].Data == "first" && stored[0].Color == "red" && stored[0].Left == -1200);
+        QCOMPARE(stored[1].Data, QString("[Note]"));
+        QVERIFY(QFile::exists(Autostart::location()));
+        QCOMPARE(m_dialogs->requestCount(), 0);
+        QCOMPARE(MessagePrompt::queuedAnswers(), 1);
+    }
+
+    // A note closed once the logon has ended (here one that was not on screen
+    // when it ended) is in no closed-notes file and takes no autostart entry with
+    // it. Last: the end of a logon cannot be undone in this process.
+    void closingAfterTheLogonEndedKeepsTheEntry() {
+        QPointer<frmMain> late = new frmMain;
+        late->RTB1->setText("typed");
+        Autostart::setForThisProgram();
+        SessionEnd::markEnding();
+        late->show();
+        QVERIFY(late->close());
+        QVERIFY(QFile::exists(Autostart::location()));
+        QVERIFY(!QFile::exists(modNote::ClosedNotesPath()));
     }
 };
 

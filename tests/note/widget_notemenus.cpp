@@ -13,187 +13,108 @@
 #include <memory>
 
 namespace {
-// A menu as the user reads it, one line an item: submenus indented under their item (">"),
-// shortcuts after two spaces, check marks as [x] or [ ], "(off)" for a disabled item, "---" for a
-// separator. Hidden items are left out, as the menu leaves them out.
-void render(const QMenu* menu, int depth, QStringList& lines) {
+// A menu as the user reads it: its items in order between "|", "---" for a
+// separator, then the shortcut, [x] or [ ] for a check mark, "(off)" for a
+// disabled item and a submenu's items in brackets. Hidden items are left out,
+// as the menu leaves them out.
+QString shown(const QMenu* menu) {
+    QStringList items;
     for (const QAction* a : menu->actions()) {
         if (!a->isVisible())
             continue;
-        QString line(depth * 2, QLatin1Char(' '));
-        if (a->isSeparator()) {
-            line += QLatin1String("---");
-        } else {
-            line += a->text();
-            if (!a->shortcut().isEmpty())
-                line += QLatin1String("  ") + a->shortcut().toString(QKeySequence::PortableText);
-            if (a->isCheckable())
-                line += QLatin1String(a->isChecked() ? " [x]" : " [ ]");
-            if (!a->isEnabled())
-                line += QLatin1String(" (off)");
-            if (a->menu())
-                line += QLatin1String(" >");
-        }
-        lines << line;
+        QString item = a->isSeparator() ? QStringLiteral("---") : a->text();
+        if (!a->shortcut().isEmpty())
+            item += ' ' + a->shortcut().toString(QKeySequence::PortableText);
+        if (a->isCheckable())
+            item += a->isChecked() ? " [x]" : " [ ]";
+        if (!a->isEnabled())
+            item += " (off)";
         if (a->menu())
-            render(a->menu(), depth + 1, lines);
+            item += '[' + shown(a->menu()) + ']';
+        items << item;
     }
-}
-
-QStringList shown(const QMenu* menu) {
-    QStringList lines{menu->title()};
-    render(menu, 1, lines);
-    return lines;
-}
-
-QStringList table(const char* text) {
-    return QString::fromUtf8(text).split(QLatin1Char('\n'));
+    return items.join('|');
 }
 
 // The three menus of a new note, as they show today.
-const char* const MainMenu = R"(PopUpMenu
-  &New
-  &Open
-  Special Note >
-    Time
-    Computer Memory
-    Drive Information
-  ---
-  &Save
-  Save As
-  Email Content
-  ---
-  &Print
-  ---
-  &Paste  Ctrl+V
-  Undo  Ctrl+Z
-  Clear All
-  ---
-  Font >
-    Style >
-      Normal [x]
-      Italic [ ]
-      Underline [ ]
-      Bold [ ]
-    Size >
-      Small
-      Normal
-      Medium
-      Large
-      Largest
-  Note Color >
-    Yellow [x]
-    Blue [ ]
-    Green [ ]
-    Red [ ]
-    Grey [ ]
-    Peach [ ]
-  Save Settings [ ]
-  ---
-  Always on Top [x]
-  ---
-  Help
-  Tarvo Website
-  About)";
+const QString MainMenu =
+    "&New|&Open|Special Note[Time|Computer Memory|Drive "
+    "Information]|---|&Save|Save As|"
+    "Email Content|---|&Print|---|&Paste Ctrl+V|Undo Ctrl+Z|Clear All|---|"
+    "Font[Style[Normal [x]|Italic [ ]|Underline [ ]|Bold [ ]]|"
+    "Size[Small|Normal|Medium|Large|Largest]]|"
+    "Note Color[Yellow [x]|Blue [ ]|Green [ ]|Red [ ]|Grey [ ]|Peach [ ]]|Save "
+    "Settings [ ]|---|"
+    "Always on Top [x]|---|Help|Tarvo Website|About";
+const QString SelectionMenu = "Strike-Out|Remove Format|---|Email Selection|---|Cut Ctrl+X|"
+                              "Copy Ctrl+C|Undo|---|Font Size[Small|Normal|Medium|Large|Largest]|"
+                              "Font Style[Italic|Underline|Bold]";
+const QString WindowMenu = "&New|Minimize|Restore Size|---|Reset|Close";
 
-const char* const SelectionMenu = R"(PopUpSelect
-  Strike-Out
-  Remove Format
-  ---
-  Email Selection
-  ---
-  Cut  Ctrl+X
-  Copy  Ctrl+C
-  Undo
-  ---
-  Font Size >
-    Small
-    Normal
-    Medium
-    Large
-    Largest
-  Font Style >
-    Italic
-    Underline
-    Bold)";
-
-const char* const WindowMenu = R"(Popup2
-  &New
-  Minimize
-  Restore Size
-  ---
-  Reset
-  Close)";
-
-// Opens the menu that `action` brings up and reports which one it was and where it opened.
-struct Opened {
-    QPointer<QMenu> menu;
-    QPoint at;
-};
-Opened menuOpenedBy(const std::function<void()>& action) {
-    auto seen = std::make_shared<Opened>();
-    auto looked = std::make_shared<bool>(false);
-    QTimer::singleShot(50, [seen, looked] {
+// Runs `action`, which opens a menu, and tells which menu opened and where,
+// closing it.
+std::pair<QMenu*, QPoint> menuOpenedBy(const std::function<void()>& action) {
+    struct Seen {
+        QPointer<QMenu> menu;
+        QPoint at;
+        bool looked = false;
+    };
+    auto seen = std::make_shared<Seen>();
+    QTimer::singleShot(50, [seen] {
         seen->menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (seen->menu) {
             seen->at = seen->menu->pos();
             seen->menu->close();
         }
-        *looked = true;
+        seen->looked = true;
     });
     action();
-    if (!QTest::qWaitFor([looked] { return *looked && !QApplication::activePopupWidget(); }))
+    if (!QTest::qWaitFor([seen] { return seen->looked && !QApplication::activePopupWidget(); }))
         qWarning("a menu stayed open");
-    return *seen;
+    return {seen->menu.data(), seen->at};
 }
 } // namespace
 
-// The note's three menus item by item, the states commands give them, and where the keyboard
-// opens them.
+// The note's three menus item by item, the states commands give them, and where
+// the keyboard and the right button open them.
 class NoteMenusTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf")).clear(); }
 
-    void menusShowEveryItemInOrder() {
-        frmMain w;
-        QCOMPARE(shown(w.mnuPopUpMenu()), table(MainMenu));
-        QCOMPARE(shown(w.mnuPopUpSelect()), table(SelectionMenu));
-        QCOMPARE(shown(w.mnuSystemMenu()), table(WindowMenu));
-    }
-
-    // States that commands set before a note's menus exist show once they do, on that note only.
-    void statesSetBeforeTheMenusShowInThem() {
+    // States set before a note's menus exist show once they do, on that note
+    // only; once the items exist, the same calls reach them.
+    void menusShowEveryItemAndState() {
         frmMain other;
         frmMain w;
         w.SetColor(QStringLiteral("peach"));
         w.rollUp();
         w.setSaveSettingsChecked(true);
         w.setTopChecked(false);
-        QStringList main = table(MainMenu);
-        main.replace(main.indexOf("    Yellow [x]"), "    Yellow [ ]");
-        main.replace(main.indexOf("    Peach [ ]"), "    Peach [x]");
-        main.replace(main.indexOf("  Save Settings [ ]"), "  Save Settings [x]");
-        main.replace(main.indexOf("  Always on Top [x]"), "  Always on Top [ ]");
-        QCOMPARE(shown(w.mnuPopUpMenu()), main);
-        QStringList window = table(WindowMenu);
-        window.replace(window.indexOf("  Minimize"), "  Minimize (off)");
-        QCOMPARE(shown(w.mnuSystemMenu()), window);
-        QCOMPARE(shown(other.mnuPopUpMenu()), table(MainMenu));
+        QCOMPARE(shown(w.mnuPopUpMenu()), QString(MainMenu)
+                                              .replace("Yellow [x]", "Yellow [ ]")
+                                              .replace("Peach [ ]", "Peach [x]")
+                                              .replace("Settings [ ]", "Settings [x]")
+                                              .replace("Top [x]", "Top [ ]"));
+        QCOMPARE(shown(w.mnuSystemMenu()),
+                 QString(WindowMenu).replace("Minimize", "Minimize (off)"));
+        QCOMPARE(shown(other.mnuPopUpMenu()), MainMenu);
+        QCOMPARE(shown(other.mnuPopUpSelect()), SelectionMenu);
 
-        // Once the items exist, the same calls reach them.
         w.restoreSize();
         w.SetColor(QStringLiteral("yellow"));
         w.setSaveSettingsChecked(false);
         w.setTopChecked(true);
-        QCOMPARE(shown(w.mnuPopUpMenu()), table(MainMenu));
-        QCOMPARE(shown(w.mnuSystemMenu()), table(WindowMenu));
+        QCOMPARE(shown(w.mnuPopUpMenu()), MainMenu);
+        QCOMPARE(shown(w.mnuSystemMenu()), WindowMenu);
     }
 
-    // Shift+F10 and the menu key open the menus below the caret, wherever the pointer is; the
-    // right button opens them at the pointer: the selection menu over selected text, the main
-    // menu over other text or the bottom edge, the window menu over the icon, none on the caption.
-    void keyboardOpensTheMenusAtTheCaret() {
+    // Shift+F10 and the menu key open the menus below the caret, wherever the
+    // pointer is (F10 alone and Ctrl+Shift+F10 open nothing); the right button
+    // opens them at the pointer: the selection menu over selected text, keeping
+    // the selection, the main menu over other text or the bottom edge, the window
+    // menu over the icon, none on the caption.
+    void keysAndRightButtonOpenTheirMenus() {
         frmMain w;
         w.move(10, 10);
         w.RTB1->setText("first line\r\nsecond line");
@@ -203,47 +124,35 @@ private slots:
         w.RTB1->setFocus();
         QTest::keyClick(w.RTB1, Qt::Key_End, Qt::ControlModifier);
         QCursor::setPos(w.mapToGlobal(QPoint(5, 5)));
-        const QPoint caret = w.RTB1->viewport()->mapToGlobal(w.RTB1->cursorRect().bottomLeft());
-        QVERIFY(caret.y() > w.RTB1->mapToGlobal(QPoint(0, 20)).y());
-
-        Opened opened =
-            menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_F10, Qt::ShiftModifier); });
-        QCOMPARE(opened.menu.data(), w.mnuPopUpMenu());
-        QCOMPARE(opened.at, caret);
+        const auto caret = [&] {
+            return w.RTB1->viewport()->mapToGlobal(w.RTB1->cursorRect().bottomLeft());
+        };
+        QVERIFY(caret().y() > w.RTB1->mapToGlobal(QPoint(0, 20)).y());
+        const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m) {
+            return menuOpenedBy([&] { QTest::keyClick(w.RTB1, k, m); });
+        };
+        QCOMPARE(key(Qt::Key_F10, Qt::ShiftModifier), std::pair(w.mnuPopUpMenu(), caret()));
         QCOMPARE(w.RTB1->text(), QString("first line\r\nsecond line"));
-
         QTest::keyClick(w.RTB1, Qt::Key_Left, Qt::ShiftModifier);
-        const QPoint selected = w.RTB1->viewport()->mapToGlobal(w.RTB1->cursorRect().bottomLeft());
-        opened = menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_Menu); });
-        QCOMPARE(opened.menu.data(), w.mnuPopUpSelect());
-        QCOMPARE(opened.at, selected);
-
-        // F10 alone and Ctrl+Shift+F10 open nothing.
-        QCOMPARE(menuOpenedBy([&] { QTest::keyClick(w.RTB1, Qt::Key_F10); }).menu.data(), nullptr);
-        QCOMPARE(menuOpenedBy([&] {
-                     QTest::keyClick(w.RTB1, Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
-                 }).menu.data(),
-                 nullptr);
+        QCOMPARE(key(Qt::Key_Menu, {}), std::pair(w.mnuPopUpSelect(), caret()));
+        QCOMPARE(key(Qt::Key_F10, {}).first, nullptr);
+        QCOMPARE(key(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier).first, nullptr);
 
         const auto rightClick = [](QWidget* at, QPoint pos) {
+            QCursor::setPos(at->mapToGlobal(pos));
             return menuOpenedBy([&] {
-                       QTest::mousePress(at, Qt::RightButton, {}, pos);
-                       QTest::mouseRelease(at, Qt::RightButton, {}, pos);
-                   })
-                .menu.data();
+                QTest::mousePress(at, Qt::RightButton, {}, pos);
+                QTest::mouseRelease(at, Qt::RightButton, {}, pos);
+            });
         };
-        QCOMPARE(rightClick(w.imgIcon, QPoint(10, 10)), w.mnuSystemMenu());
-        QCOMPARE(rightClick(&w, QPoint(2, w.height() - 3)), w.mnuPopUpMenu());
-        QCOMPARE(rightClick(w.lblCaption, QPoint(10, 10)), nullptr);
-        const QPoint pointer = w.RTB1->viewport()->mapToGlobal(QPoint(30, 8));
-        QCursor::setPos(pointer);
-        opened = menuOpenedBy(
-            [&] { QTest::mousePress(w.RTB1->viewport(), Qt::RightButton, {}, QPoint(30, 8)); });
-        QCOMPARE(opened.menu.data(), w.mnuPopUpSelect());
-        QCOMPARE(opened.at, pointer);
-        QCOMPARE(w.RTB1->selLength(), 1); // the right button keeps the selection
+        QCOMPARE(rightClick(w.imgIcon, QPoint(10, 10)).first, w.mnuSystemMenu());
+        QCOMPARE(rightClick(&w, QPoint(2, w.height() - 3)).first, w.mnuPopUpMenu());
+        QCOMPARE(rightClick(w.lblCaption, QPoint(10, 10)).first, nullptr);
+        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(30, 8)),
+                 std::pair(w.mnuPopUpSelect(), w.RTB1->viewport()->mapToGlobal(QPoint(30, 8))));
+        QCOMPARE(w.RTB1->selLength(), 1);
         w.RTB1->setSelStart(0);
-        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(10, 10)), w.mnuPopUpMenu());
+        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(10, 10)).first, w.mnuPopUpMenu());
     }
 };
 

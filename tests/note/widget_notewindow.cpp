@@ -1,28 +1,57 @@
+// A note window: dragging, rolling up, the window menu's commands, colours,
+// saved settings, and what a hostile file or store can put into it.
+#include "FifoTrap.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
-#include "app/modMain.h"
 #include "note/frmMain.h"
+#include "platform/Notice.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 #include "platform/TopLevel.h"
+#include "platform/Twips.h"
 #include "platform/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <QtTest>
 
-// The window menu's commands: roll-up and restore, reset, new note, "Always on Top".
+#include <sys/resource.h>
+
+namespace {
+QSettings settings() {
+    return QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
+}
+} // namespace
+
 class NoteWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // Moves within one frame leave only the latest position, applied when the frame ends or the
-    // button is released; the snapping sees that position, and a note snaps within 20 pixels.
+    void initTestCase() {
+        // Were the date stamp read as rich text again, /dev/zero would take all the
+        // memory; a bound on it makes that fail fast instead.
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > (rlim_t(4) << 30)) {
+            limit.rlim_cur = rlim_t(4) << 30;
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        QDir::setCurrent(TestHome::root()); // relative names in markup are looked up from here
+    }
+    void init() { settings().clear(); }
+
+    // Moves within one frame leave only the latest position, applied when the
+    // frame ends or the button is released; the snapping sees that position, and
+    // a note snaps within 20 pixels.
     void dragCoalescesMovesAndSnaps() {
         frmMain w;
         w.move(300, 300);
@@ -49,6 +78,10 @@ private slots:
         QCOMPARE(w.pos(), QPoint(left, 307));
     }
 
+    // Rolled up, the note is a tile in place with the start of its text as the
+    // icon's tool tip; restored, it is laid out for its former size. A tile that
+    // never rolled up in this window (as a note stored rolled up comes back) gets
+    // the default size instead of vanishing.
     void rollUpAndRestoreRoundTrip() {
         frmMain w;
         w.setWidth(4500);
@@ -57,62 +90,50 @@ private slots:
         w.show();
         w.RTB1->setText("First line\r\nsecond line and a lot more text");
         w.menuItems().mnuSystemMinimize->trigger();
-        QCOMPARE(w.size(), QSize(33, 28)); // 500 x 425 twips in whole pixels
-        QVERIFY(w.isRolledUp());
-        QCOMPARE(w.pos(), QPoint(40, 50));
-        QVERIFY(!w.menuItems().mnuSystemMinimize->isEnabled());
-        // The pair becomes one space; the first 35 characters are taken before that.
+        QVERIFY(w.isRolledUp() && w.geometry() == QRect(40, 50, 33, 28));
+        // The pair becomes one space; the first 35 characters are taken before
+        // that.
         QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip("First line second line and a lot m"));
-
         w.menuItems().mnuSystemRestore->trigger();
         QCOMPARE(w.size(), QSize(300, 200));
         QVERIFY(w.imgIcon->toolTip().isEmpty());
-        QVERIFY(w.menuItems().mnuSystemMinimize->isEnabled());
-        QCOMPARE(w.RTB1->geometry().size(), QSize(285, 153)); // laid out for the full size again
-
-        // Double-clicking the icon twice returns to the former size.
+        QCOMPARE(w.RTB1->geometry().size(), QSize(285, 153));
         QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
         QVERIFY(w.isRolledUp());
         QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
         QCOMPARE(w.size(), QSize(300, 200));
 
-        // A pair cut by the 35-character limit leaves its carriage return at the end.
-        frmMain cut;
+        frmMain cut; // a pair cut by the limit leaves its carriage return at the end
         cut.RTB1->setText(QString(34, 'x') + "\r\nnext");
         cut.rollUp();
         QCOMPARE(cut.imgIcon->toolTip(), asPlainTooltip(QString(34, 'x') + "\r"));
-
-        // A tile that never rolled up in this window (as a note stored rolled up comes back)
-        // gets the default size instead of vanishing.
         frmMain stored;
         stored.setWidth(500);
         stored.setHeight(425);
-        QVERIFY(stored.isRolledUp());
         QTest::mouseDClick(stored.imgIcon, Qt::LeftButton);
         QCOMPARE(stored.size(), QSize(223, 191));
     }
 
+    // "Reset" gives the default size, colour and text in place, keeping a
+    // read-only note so.
     void resetKeepsPositionAndState() {
         frmMain w;
         w.move(70, 80);
         w.SetColor("peach");
-        w.setWidth(6000);
         w.RTB1->setText("text");
         w.RTB1->setReadOnly(true);
         w.lblDate->setText("old stamp");
         w.rollUp();
         w.setWidth(6000);
         w.menuItems().mnuSystemReset->trigger();
-        QCOMPARE(w.pos(), QPoint(70, 80));
-        QCOMPARE(w.size(), QSize(223, 191));
+        QCOMPARE(w.geometry(), QRect(70, 80, 223, 191));
         QCOMPARE(w.colorSchemeName(), QString("yellow"));
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
-        QVERIFY(w.lblDate->text() != "old stamp");
-        QVERIFY(w.RTB1->isReadOnly());
+        QVERIFY(w.lblDate->text() != "old stamp" && w.RTB1->isReadOnly());
         QVERIFY(!w.menuItems().mnuSystemMinimize->isEnabled());
     }
 
-    // The About dialog: modal and counted as a loaded window while it is open, the note out of
+    // The About dialog is modal and counted as a loaded window while it is open, the note out of
     // the topmost band meanwhile and back where its "Always on Top" item says afterwards.
     // "Always on Top" switches in place: the same native window, where it was.
     void aboutCommandPlacesTheNote() {
@@ -124,7 +145,6 @@ private slots:
         const QRect before = w->geometry();
         QWindow* handle = w->windowHandle();
         for (const bool onTop : {true, false}) {
-            QCOMPARE(w->menuItems().mnuTop->isChecked(), onTop);
             bool checked = false;
             QTimer::singleShot(0, w, [w, &checked] {
                 frmAbout* about = frmAbout::Loaded();
@@ -137,31 +157,26 @@ private slots:
                     about->cmdOK->click();
             });
             w->menuItems().mnuAbout->trigger();
-            QVERIFY(checked);
-            QVERIFY(!frmAbout::Loaded());
-            QCOMPARE(bool(w->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
-            QCOMPARE(bool(w->windowHandle()->flags() & Qt::WindowStaysOnTopHint), onTop);
+            QVERIFY(checked && !frmAbout::Loaded());
+            QCOMPARE(bool(handle->flags() & Qt::WindowStaysOnTopHint), onTop);
             w->menuItems().mnuTop->trigger();
             QCOMPARE(bool(handle->flags() & Qt::WindowStaysOnTopHint), !onTop);
         }
         QVERIFY(w->windowHandle() == handle && w->geometry() == before && w->isVisible());
     }
 
-    // "&New" opens an independent default note 200 twips further. One that would land off every
-    // screen comes back onto the nearest, its caption strip inside the work area.
+    // "&New" opens an independent default note 200 twips further. One that would
+    // land off every screen comes back onto the nearest, its caption strip inside
+    // the work area.
     void newNoteIsOffsetAndIndependent() {
         const QRect area = QApplication::primaryScreen()->availableGeometry();
-        const auto newFrom = [](frmMain* w) {
-            w->menuItems().mnuNew->trigger();
-            return QPointer<frmMain>(openNotes().last());
-        };
         auto* w = new frmMain;
         w->SetColor("blue");
         w->RTB1->setText("mine");
         w->move(area.topLeft() + QPoint(40, 50));
         w->show();
-        QPointer<frmMain> created = newFrom(w);
-        QVERIFY(created);
+        w->menuItems().mnuNew->trigger();
+        QPointer<frmMain> created = openNotes().last();
         QCOMPARE(created->pos(), w->pos() + QPoint(13, 13));
         QCOMPARE(created->colorSchemeName(), QString("yellow"));
         QCOMPARE(created->RTB1->text(), QString("[Note]"));
@@ -169,14 +184,154 @@ private slots:
         QVERIFY(created && created->isVisible());
 
         created->move(area.right() - 5, area.bottom() - 5);
-        created->ensureReachable(); // a corner on the screen is enough to stay
-        QCOMPARE(created->pos(), QPoint(area.right() - 5, area.bottom() - 5));
-        QPointer<frmMain> offScreen = newFrom(created);
-        QVERIFY(offScreen);
+        created->menuItems().mnuNew->trigger();
+        QPointer<frmMain> offScreen = openNotes().last();
         QCOMPARE(offScreen->pos(), QPoint(area.right() + 1 - offScreen->width(),
                                           area.bottom() + 1 - offScreen->lblCaption->height()));
         delete created;
         delete offScreen;
+    }
+
+    // Names match in any case and are kept as given, the check mark following. A
+    // colour outside the table keeps its name and no mark, and shows black paper
+    // with white text and date; a known scheme turns them black again, text typed
+    // on the black paper included.
+    void coloursByNameAndUnknownOnes() {
+        frmMain w;
+        w.SetColor("Grey");
+        QVERIFY(w.menuItems().mnuSetColor[4]->isChecked());
+        w.menuItems().mnuSetColor[5]->trigger();
+        QCOMPARE(w.colorSchemeName(), QString("peach"));
+        w.setWidth(4500);
+        w.RTB1->setText("WWWWWW");
+        w.lblDate->setText("12/6/2026 9:15:58 AM");
+        w.SetColor("mauve");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.toRecord().Color, QString("mauve"));
+        QVERIFY(std::none_of(w.menuItems().mnuSetColor.begin(), w.menuItems().mnuSetColor.end(),
+                             [](QAction* a) { return a->isChecked(); }));
+        QTest::keyClicks(w.RTB1, "MMMMMM"); // at the caret the colour was set at
+        QTest::keyClick(w.RTB1, Qt::Key_Return);
+        const auto light = [](const QColor& c) { return c.lightness() > 160; };
+        const auto dark = [](const QColor& c) { return c.lightness() < 90; };
+        const auto whiterThanYellow = [](const QColor& c) { return c.blue() > 210; };
+        const auto text = [&] { return w.grab(w.RTB1->geometry()).toImage(); };
+        QRect dateArea = w.lblDate->geometry(); // up to the sizing grip, which has white in it
+        dateArea.setRight(w.imgResize->x() - 1);
+        const auto date = [&] { return w.grab(dateArea).toImage(); };
+        QVERIFY(pixels(text(), light) > 20 && pixels(date(), light) > 20);
+        QVERIFY(pixels(text(), dark) > pixels(text(), light));
+
+        w.SetColor("Yellow");
+        QCOMPARE(w.colorSchemeName(), QString("Yellow"));
+        QVERIFY(pixels(text(), dark) > 20 && pixels(date(), dark) > 20);
+        QCOMPARE(pixels(text(), whiterThanYellow) + pixels(date(), whiterThanYellow), 0);
+    }
+
+    // Turning the option on writes the note's look at once and the next note
+    // takes it; turning it off writes only the option. Values that do not convert
+    // fall back to their key's default, and a missing position centres the note
+    // using the stored size.
+    void savedSettings() {
+        auto w = std::make_unique<frmMain>();
+        w->SetColor("blue");
+        w->setWidth(4500);
+        w->setLeft(1500);
+        w->setTop(600);
+        w->menuItems().mnuSaveSettings->trigger();
+        auto next = std::make_unique<frmMain>();
+        QVERIFY(next->menuItems().mnuSaveSettings->isChecked());
+        QCOMPARE(next->colorSchemeName(), QString("blue"));
+        QCOMPARE(next->geometry(), QRect(100, 40, 300, 191));
+        w->SetColor("red");
+        w->menuItems().mnuSaveSettings->trigger();
+        QCOMPARE(settings().value("Config/SaveSetting").toString(), QString("False"));
+        QCOMPARE(settings().value("Config/Color").toString(), QString("blue"));
+
+        settings().clear();
+        for (const auto& [key, value] :
+             {std::pair{"SaveSetting", "1"}, {"Height", "tall"}, {"Width", "4500.5"}})
+            settings().setValue(QStringLiteral("Config/") + key, value);
+        auto odd = std::make_unique<frmMain>();
+        QVERIFY(odd->menuItems().mnuSaveSettings->isChecked());
+        QCOMPARE(odd->colorSchemeName(), QString("yellow"));
+        const QRect screen = QApplication::primaryScreen()->geometry();
+        QCOMPARE(odd->geometry().topLeft(),
+                 QPoint(Twips::round((screen.width() * 15 - 4500.5) / 2 / 15),
+                        Twips::round((screen.height() * 15 - 2865) / 2 / 15)));
+        settings().setValue("Config/SaveSetting", "maybe");
+        QVERIFY(!std::make_unique<frmMain>()->menuItems().mnuSaveSettings->isChecked());
+
+        // A settings file that cannot be written (a folder in its place stops root
+        // too) is reported at each change, not taken as saved.
+        const QString file = settings().fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        const qsizetype before = Notice::shown().size();
+        w->menuItems().mnuSaveSettings->trigger();
+        w->menuItems().mnuSaveSettings->trigger();
+        QVERIFY(QDir(file).removeRecursively());
+        const QStringList notices = Notice::shown().mid(before);
+        QCOMPARE(notices.size(), 2);
+        QVERIFY(notices.first().startsWith("Settings could not be saved: ") &&
+                notices.first().contains(file));
+    }
+
+    // Markup in the date stamp and in the roll-up preview is shown character for
+    // character; the FIFO and the device it names are never opened.
+    void markupShowsLiterally() {
+        FifoTrap fifo(TestHome::root() + "/f");
+        QVERIFY(fifo.isValid());
+        QVERIFY(QFile::link("/dev/zero", TestHome::root() + "/zero.png"));
+        frmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString& stamp :
+             {QString("<img src=\"%1\">").arg(fifo.path()), QString("<img src=f>"),
+              QString("<img src=\"%1/zero.png\">").arg(TestHome::root())}) {
+            w.lblDate->setText(stamp);
+            QVERIFY(!w.grab().isNull());
+        }
+        w.RTB1->setText("<b>x</b>  <img src=f> and more than thirty-five characters");
+        w.rollUp();
+        const QString tip = w.imgIcon->toolTip();
+        QTextDocument shown; // Qt shows a tool tip that looks like markup as rich text
+        shown.setHtml(tip);
+        QCOMPARE(shown.toPlainText(), QString("<b>x</b>  <img src=f> and more than"));
+        QToolTip::showText(w.imgIcon->mapToGlobal(QPoint(2, 2)), tip, w.imgIcon);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QToolTip::hideText();
+        QVERIFY(!fifo.wasOpened());
+    }
+
+    // Sizes end between the rolled-up tile and all screens together, positions
+    // within a few desktop sizes of them; numbers inside the bounds are written
+    // back as they came, and the controls follow the size.
+    void geometryIsBounded() {
+        QRect desktop;
+        for (const QScreen* screen : QGuiApplication::screens())
+            desktop |= screen->geometry();
+        frmMain w;
+        w.setHeight(2147483647);
+        w.setWidth(2147483647);
+        w.setTop(-2147483648.0);
+        w.setLeft(2147483647);
+        QCOMPARE(w.size(), desktop.size());
+        QVERIFY(w.x() > desktop.right() && w.x() <= desktop.right() + 3 * desktop.width());
+        QVERIFY(w.y() < desktop.top() && w.y() >= desktop.top() - 3 * desktop.height());
+        w.setWidth(qQNaN());
+        w.setHeight(-1);
+        QVERIFY(w.isRolledUp() && w.size() == QSize(33, 28));
+        w.setHeight(desktop.height() * 15);
+        w.setWidth(510);
+        w.setLeft(-1200);
+        const NoteRecord r = w.toRecord();
+        QVERIFY(r.Height == desktop.height() * 15 && r.Width == 510 && r.Left == -1200);
+        w.setWidth(6000);
+        w.setHeight(6195);
+        QCOMPARE(w.RTB1->geometry(), QRect(3, 24, 385, 366));
+        QCOMPARE(w.imgResize->geometry().bottomRight(), QPoint(396, 409));
     }
 };
 

@@ -1,4 +1,5 @@
-// The notes the program writes itself: the special notes on their timer and the help note.
+// The notes the program writes itself: the special notes on their timer and the
+// help note.
 #include "BuildConfig.h"
 #include "FakeSystemInfo.h"
 #include "NoteWidgets.h"
@@ -30,73 +31,68 @@ private slots:
         Clock::setOverride({});
     }
 
-    // The three hidden items do nothing; each shown one turns the typed note
-    // into its kind with its interval; "Reset" lasts until the next refresh; "Clear All" leaves
-    // a plain, editable, empty note with the timer stopped.
+    // The hidden items do nothing; each shown one turns the note into its kind
+    // with its interval, read-only and unsaveable; "Reset" lasts until the next
+    // refresh; "Clear All" leaves a plain, editable, empty note with the timer
+    // stopped.
     void itemsSwitchResetAndClear() {
         frmMain w;
+        const NoteMenuItems& m = w.menuItems();
         w.setIsDirty(true);
         w.RTB1->setText("my words");
-        for (QAction* hidden :
-             {w.menuItems().mnuSNWeather, w.menuItems().mnuSNStock, w.menuItems().mnuSNNotes})
+        for (QAction* hidden : {m.mnuSNWeather, m.mnuSNStock, m.mnuSNNotes})
             hidden->trigger();
         QVERIFY(w.RTB1->text() == "my words" && !w.Timer1->isActive());
         const struct {
             QAction* item;
             const char* text;
             int interval;
-        } kinds[] = {
-            {w.menuItems().mnuSNTime, "Time:\r\n", 1000},
-            {w.menuItems().mnuComputerMemory, "Memory:\r\nTotal Physical: 1536M\r\n", 32500},
-            {w.menuItems().mnuDrives, "Drive(s):\r\n/  ROOT (Local Hard Drive)  \r\n", 32500}};
+        } kinds[] = {{m.mnuSNTime, "Time:\r\n", 1000},
+                     {m.mnuComputerMemory, "Memory:\r\nTotal Physical: 1536M\r\n", 32500},
+                     {m.mnuDrives, "Drive(s):\r\n/  ROOT (Local Hard Drive)  \r\n", 32500}};
         for (const auto& kind : kinds) {
             kind.item->trigger();
             QVERIFY2(w.RTB1->text().startsWith(kind.text), qPrintable(w.RTB1->text()));
             QVERIFY(w.RTB1->isReadOnly() && w.RTB1->cursorWidth() == 0);
-            QVERIFY(!w.menuItems().mnuSave[0]->isEnabled() &&
-                    !w.menuItems().mnuSave[1]->isEnabled());
+            QVERIFY(!m.mnuSave[0]->isEnabled() && !m.mnuSave[1]->isEnabled());
             QVERIFY(w.Timer1->isActive() && w.Timer1->remainingTime() > kind.interval - 500);
             QCOMPARE(w.Timer1->interval(), kind.interval);
         }
-        w.menuItems().mnuSystemReset->trigger();
+        m.mnuSystemReset->trigger();
         QVERIFY(w.RTB1->text() == "[Note]" && w.RTB1->isReadOnly() && w.Timer1->isActive());
         w.DisplaySpecialNote(w.noteType()); // as the next tick does
         QVERIFY(w.RTB1->text().startsWith("Drive(s):"));
 
-        w.menuItems().mnuEdit[2]->trigger();
+        m.mnuEdit[2]->trigger();
         QVERIFY(w.RTB1->text().isEmpty() && !w.RTB1->isReadOnly() && !w.Timer1->isActive());
-        QVERIFY(w.menuItems().mnuSave[0]->isEnabled() && w.menuItems().mnuSave[1]->isEnabled());
+        QVERIFY(m.mnuSave[0]->isEnabled() && m.mnuSave[1]->isEnabled());
         QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
         w.DisplaySpecialNote(0);
         w.DisplaySpecialNote(4);
         QVERIFY(!w.RTB1->isReadOnly() && !w.Timer1->isActive());
     }
 
-    // The timer rewrites a time note about every second; the caption is marked from the first
-    // refresh on; the running copy is not told of each tick.
-    void timerRefreshesTheTime() {
+    // The timer rewrites a time note about every second; the caption is marked
+    // from the first refresh on; the running copy is not told of each tick. A
+    // refresh runs nothing else in between: a "Clear All" chosen as a tick comes
+    // stays done. A closed special note is refreshed no more and its timer goes
+    // with the window.
+    void timerRefreshesOnlyWhileTheNoteIsSpecial() {
         QTime now(21, 5, 7);
         Clock::setOverride([&now] {
             now = now.addSecs(1);
             return QDateTime(QDate(2026, 1, 2), now);
         });
-        frmMain w;
-        w.show();
-        w.menuItems().mnuSNTime->trigger();
-        QCOMPARE(w.RTB1->text(), QString("Time:\r\n09:05:08 PM"));
-        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf"));
-        QSignalSpy changes(NoteActivity::instance(), &NoteActivity::changed);
-        QTRY_COMPARE_WITH_TIMEOUT(w.RTB1->text(), QString("Time:\r\n09:05:09 PM"), 1500);
-        QCOMPARE(w.lblCaption->text(), QString(" Pinleaf*"));
-        QCOMPARE(changes.count(), 0);
-    }
-
-    // A refresh runs nothing else in between: a "Clear All" chosen as a tick comes stays done.
-    // A closed special note is refreshed no more and its timer goes with the window.
-    void refreshLeavesCommandsAndClosingAlone() {
         auto* w = new frmMain;
         w->show();
         w->menuItems().mnuSNTime->trigger();
+        QCOMPARE(w->RTB1->text(), QString("Time:\r\n09:05:08 PM"));
+        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf"));
+        QSignalSpy changes(NoteActivity::instance(), &NoteActivity::changed);
+        QTRY_COMPARE_WITH_TIMEOUT(w->RTB1->text(), QString("Time:\r\n09:05:09 PM"), 1500);
+        QCOMPARE(w->lblCaption->text(), QString(" Pinleaf*"));
+        QCOMPARE(changes.count(), 0);
+
         QMetaObject::invokeMethod(w->menuItems().mnuEdit[2], &QAction::trigger,
                                   Qt::QueuedConnection);
         w->DisplaySpecialNote(frmMain::TimeNote);
@@ -111,7 +107,10 @@ private slots:
         QTRY_VERIFY(timer.isNull());
     }
 
-    // "Help" opens a green, read-only note with the help text 200 twips further on.
+    // "Help" and the help picture open a green, read-only note with the help text
+    // 200 twips further on, unmarked and untouched by typing; help from a help
+    // note opens one further along. The whole help fits the note at 96 dpi,
+    // without a scroll bar.
     void helpOpensAGreenReadOnlyNoteBeside() {
         frmMain w;
         w.setLeft(3000);
@@ -119,9 +118,7 @@ private slots:
         w.show();
         w.menuItems().mnuHelp->trigger();
         frmMain* help = openNotes().last();
-        QVERIFY(help != &w && help->isVisible());
         QCOMPARE(help->geometry(), Twips::toPixels(3200, 1700, 6000, 6200));
-
         const QString text = help->RTB1->text();
         QVERIFY(text.startsWith("Help\r\n") &&
                 text.contains(QLatin1String(BuildConfig::FeedbackAddress)));
@@ -129,16 +126,13 @@ private slots:
         QCOMPARE(formatAt(help->RTB1, 0).fontPointSize(), 14.0);
         const QTextCharFormat body = formatAt(help->RTB1, text.indexOf("Right-click"));
         QVERIFY(body.foreground().color() == Qt::black && body.fontPointSize() == 10);
-
-        QVERIFY(help->RTB1->isReadOnly() && help->IsDirty());
-        QCOMPARE(help->colorSchemeName(), QString("green"));
+        QVERIFY(help->RTB1->isReadOnly() && help->colorSchemeName() == "green");
         QCOMPARE(help->RTB1->selStart() + help->RTB1->selLength(), 0);
         QCOMPARE(help->lblCaption->text(), QString(" Pinleaf"));
         QTest::mouseClick(help->RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::keyClicks(help->RTB1, "typed");
         QCOMPARE(help->RTB1->text(), text);
 
-        // The picture opens the same note; help from a help note opens one further along.
         QTest::mouseClick(w.imgHelp, Qt::LeftButton);
         frmMain* second = openNotes().last();
         QVERIFY(second != help && second->RTB1->text() == text);
@@ -148,7 +142,6 @@ private slots:
                  Twips::toPixels(second->Left() + 200, second->Top() + 200, 1, 1).topLeft());
         QCOMPARE(w.RTB1->text(), QString("[Note]"));
 
-        // The whole help fits the note at 96 dpi: a scroll bar would scroll to nothing.
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QCOMPARE(help->logicalDpiY(), 96);
         QScrollBar* bar = help->RTB1->verticalScrollBar();
