@@ -25,8 +25,7 @@ QAction* item(const QMenu* menu, const QString& caption) {
     return nullptr;
 }
 
-// The look of the character at `pos` in words: styles, a point size set on it,
-// its colour.
+// The look of the character at `pos` in words: styles, a point size set on it, its colour.
 QString looks(RichTextBox* box, int pos) {
     const QTextCharFormat f = formatAt(box, pos);
     QStringList words;
@@ -44,14 +43,13 @@ QString looks(RichTextBox* box, int pos) {
 }
 } // namespace
 
-// The editing and formatting commands and file drops, through the note's own
-// menu items.
+// The editing and formatting commands and file drops, through the note's own menu items.
 class NoteEditTest : public QObject {
     Q_OBJECT
 private slots:
-    // The placeholder goes with the first key, paste or click; what the user
-    // typed before the first click stays. Nothing marks a note until its first
-    // click, and a stored note keeps its text on that click, unmarked.
+    // The placeholder goes with the first key, paste or click; what the user typed before the first
+    // click stays. Nothing marks a note until its first click, and a stored note keeps its text on
+    // that click, unmarked.
     void placeholderGivesWayToTheUser() {
         frmMain w, clicked, pasted, restored;
         w.show();
@@ -75,11 +73,10 @@ private slots:
         QVERIFY(restored.RTB1->text() == "[Note]" && restored.lblCaption->text() == " Pinleaf");
     }
 
-    // Cut, copy, paste and undo work from their items and keys, the menus'
-    // shortcuts taking no keys from the text box; a read-only note keeps its
-    // text, undo history and all. "Clear All" empties the note and takes the mark
-    // away, undoably; right after the Control key it writes the web site's
-    // address instead.
+    // Cut, copy, paste and undo work from their items and keys, the menus' shortcuts taking no keys
+    // from the text box; a read-only note keeps its text, undo history and all. "Clear All" empties
+    // the note and takes the mark away, undoably; right after the Control key it writes the web
+    // site's address instead.
     void editingItemsAndClearAll() {
         frmMain w;
         w.RTB1->setText("hello world");
@@ -120,11 +117,10 @@ private slots:
         QVERIFY(c.RTB1->text().contains(QLatin1String(BuildConfig::WebSite)));
     }
 
-    // Each style and size command on "bcd" of "abcde" (coloured blue first): what
-    // it sets on the selection, while the characters around it keep their look.
-    // The main menu's styles follow their check marks; the selection menu's only
-    // switch on; "Remove Format" switches all four off and keeps size and colour;
-    // the main menu's sizes reach the whole note.
+    // Each style and size command on "bcd" of "abcde" (coloured blue first): what it sets on the
+    // selection, while the characters around it keep their look. The main menu's styles follow
+    // their check marks; the selection menu's only switch on; "Remove Format" switches all four off
+    // and keeps size and colour; the main menu's sizes reach the whole note.
     void formattingSetsOnlyWhatItNames() {
         const struct {
             bool selectionMenu;
@@ -163,11 +159,10 @@ private slots:
         QVERIFY(formatAt(w.RTB1, 2).fontPointSize() == 16 && w.RTB1->fontSize() == 16);
     }
 
-    // A drop reads its first local file, in UTF-8 or else Windows-1252, as an
-    // edit the text box can undo; it marks the caption only once the note is the
-    // user's. A folder, a file too large to be a note or dragged text changes
-    // nothing. Drops are taken as copies, so the source deletes nothing even when
-    // Shift proposes a move.
+    // A drop reads its first local file, in UTF-8 or else Windows-1252, as an edit the text box can
+    // undo; it marks the caption only once the note is the user's. A folder, a file too large to be
+    // a note or dragged text changes nothing. Drops are taken as copies, so the source deletes
+    // nothing even when Shift proposes a move.
     void dropReadsTheFirstFile() {
         const QString utf8 = writeBytes(TestHome::root() + "/utf8.txt", "\xEF\xBB\xBF"
                                                                         "first\r\nline \xC3\xBC");

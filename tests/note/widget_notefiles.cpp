@@ -1,5 +1,5 @@
-// Note files, closing, e-mail, the web site and the PDF offer, driven through
-// the note's own menu items.
+// Note files, closing, e-mail, the web site and the PDF offer, driven through the note's own menu
+// items.
 #include "BuildConfig.h"
 #include "NoteWidgets.h"
 #include "RecordingUrlOpener.h"
@@ -30,8 +30,7 @@
 #include <unistd.h>
 
 namespace {
-// A shown note the user has typed `text` into, from the file `path` when one is
-// given.
+// A shown note the user has typed `text` into, from the file `path` when one is given.
 QPointer<frmMain> typedNote(const QString& text, const QString& path = {}) {
     auto* w = new frmMain;
     w->setIsDirty(true);
@@ -42,8 +41,7 @@ QPointer<frmMain> typedNote(const QString& text, const QString& path = {}) {
 }
 } // namespace
 
-// Keep the close tests last: the end of a logon cannot be undone in this
-// process.
+// Keep the close tests last: the end of a logon cannot be undone in this process.
 class NoteFilesTest : public QObject {
     Q_OBJECT
     std::shared_ptr<ScriptedFileDialogBackend> m_dialogs;
@@ -53,8 +51,7 @@ class NoteFilesTest : public QObject {
 
 private slots:
     void initTestCase() {
-        // No printer of this machine's may be reached: a scheduler that is not
-        // there has none.
+        // No printer of this machine's may be reached: a scheduler that is not there has none.
         qputenv("CUPS_SERVER", QFile::encodeName(TestHome::root() + "/no-cups.sock"));
     }
     void init() {
@@ -79,11 +76,10 @@ private slots:
         UrlOpener::setOverride(nullptr);
     }
 
-    // The first note goes into this window, which keeps its place; the others
-    // open at their own places, sizes and colours, each with the file as its
-    // file. The caption is marked only when the note was already the user's; a
-    // special note stays read-only with its timer. A file that is no note file
-    // says where, and the note stays as it was.
+    // The first note goes into this window, which keeps its place; the others open at their own
+    // places, sizes and colours, each with the file as its file. The caption is marked only when
+    // the note was already the user's; a special note stays read-only with its timer. A file that
+    // is no note file says where, and the note stays as it was.
     void openFillsThisNoteAndOpensTheRest() {
         const auto stored = [](const char* text, const char* color, int left) {
             return NoteRecord{color, {}, text, 2400, 3000, left, 1500, "2.1.2026 3:04:05 PM"};
@@ -132,9 +128,8 @@ private slots:
         QCOMPARE(openNotes().size(), 6);
     }
 
-    // "&Save" asks for a file only while the note has none; "Save As" always
-    // asks. A write takes the mark away; a cancelled dialog keeps it. A note file
-    // deleted meanwhile is written again.
+    // "&Save" asks for a file only while the note has none; "Save As" always asks. A write takes
+    // the mark away; a cancelled dialog keeps it. A note file deleted meanwhile is written again.
     void saveWritesTheNoteToItsFile() {
         MessagePrompt::queueAnswers({MessagePrompt::Yes}); // taken by any warning
         QPointer<frmMain> w = typedNote("one\r\ntwo");
@@ -166,10 +161,9 @@ private slots:
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
     }
 
-    // A save that fails keeps the old file byte for byte, the mark and the file
-    // name, and tells the user where and why: a read-only file (never replaced,
-    // even by a superuser), a path that is a folder, a folder that is gone, and a
-    // folder that takes no new files.
+    // A save that fails keeps the old file byte for byte, the mark and the file name, and tells the
+    // user where and why: a read-only file (never replaced, even by a superuser), a path that is a
+    // folder, a folder that is gone, and a folder that takes no new files.
     void failedSaveKeepsTheOldFileAndSaysSo() {
         const QString readOnly = writeBytes(m_dir + "/locked.pnf", "old bytes");
         QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
@@ -194,8 +188,7 @@ private slots:
             QVERIFY(w->Tag() == tag && w->lblCaption->text() == " Pinleaf*");
         }
 
-        // A folder that refuses new files, for a superuser too: a read-only file
-        // system.
+        // A folder that refuses new files, for a superuser too: a read-only file system.
         const QString shut = m_dir + "/shut";
         QVERIFY(QDir().mkpath(shut));
         if (geteuid() == 0) {
@@ -214,9 +207,8 @@ private slots:
         QVERIFY(w->Tag().isEmpty() && w->lblCaption->text() == " Pinleaf*");
     }
 
-    // The mailto and web addresses reach the desktop's opener: the note, the
-    // selection, or an empty body without one; where nothing takes them the user
-    // is told.
+    // The mailto and web addresses reach the desktop's opener: the note, the selection, or an empty
+    // body without one; where nothing takes them the user is told.
     void mailAndWebAddressesGoToTheDesktop() {
         QPointer<frmMain> w = typedNote("a b\r\nc & d");
         const QString to = BuildConfig::FeedbackAddress;
@@ -238,8 +230,7 @@ private slots:
                 MessagePrompt::lastTitle() == "Tarvo Website");
     }
 
-    // Without a printer "&Print" offers the note as a PDF file, under a name made
-    // from the date.
+    // Without a printer "&Print" offers the note as a PDF file, under a name made from the date.
     void printWithoutAPrinterOffersAPdf() {
         QPointer<frmMain> w = typedNote("to paper");
         MessagePrompt::queueAnswers({MessagePrompt::No});
@@ -258,9 +249,8 @@ private slots:
         QVERIFY(asked.initDir.endsWith(".pdf") && (asked.flags & FileDialogFlags::OverwritePrompt));
         QVERIFY(readBytes(m_dir + "/note.pdf").startsWith("%PDF-"));
     }
-    // A changed note without a file closes without a question. A closed note with
-    // words of the user's can be opened again; a bare placeholder, an empty note
-    // and the help note add nothing.
+    // A changed note without a file closes without a question. A closed note with words of the
+    // user's can be opened again; a bare placeholder, an empty note and the help note add nothing.
     void noteWithoutFileClosesIntoTheClosedNotes() {
         MessagePrompt::queueAnswers({MessagePrompt::Cancel});
         for (const QString text : {"typed", "[Note]", " \r\n", "help"}) {
@@ -275,10 +265,9 @@ private slots:
         QCOMPARE(closed[0].Data, QString("typed"));
     }
 
-    // Cancel keeps the note open and on top again (out of the band with "Always
-    // on Top" off); Yes with a cancelled or failed save keeps it open too, so the
-    // changes are never lost; No closes it. The real message box shows plain text
-    // with Yes as its default.
+    // Cancel keeps the note open and on top again (out of the band with "Always on Top" off); Yes
+    // with a cancelled or failed save keeps it open too, so the changes are never lost; No closes
+    // it. The real message box shows plain text with Yes as its default.
     void savePromptKeepsTheNoteUnlessItIsSavedOrDropped() {
         const QString file = TestHome::root() + "/kept.pnf";
         QPointer<frmMain> w = typedNote("changed text", file);
@@ -314,8 +303,7 @@ private slots:
         QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("changed text"));
     }
 
-    // Only the last loaded window takes the autostart entry with it; an open
-    // dialog counts.
+    // Only the last loaded window takes the autostart entry with it; an open dialog counts.
     void lastWindowRemovesTheAutostartEntry() {
         Autostart::set("/usr/bin/pinleaf");
         QPointer<frmMain> a = new frmMain;
@@ -335,8 +323,8 @@ private slots:
         QVERIFY(!QFile::exists(Autostart::location()));
     }
 
-    // At the end of a logon every note is stored without a question, even with
-    // unsaved changes to its file, and the autostart entry is set.
+    // At the end of a logon every note is stored without a question, even with unsaved changes to
+    // its file, and the autostart entry is set.
     void logoffStoresNotesWithoutAsking() {
         QPointer<frmMain> a = typedNote("first", TestHome::root() + "/a.pnf");
         a->SetColor("red");
@@ -356,9 +344,9 @@ private slots:
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
     }
 
-    // A note closed once the logon has ended (here one that was not on screen
-    // when it ended) is in no closed-notes file and takes no autostart entry with
-    // it. Last: the end of a logon cannot be undone in this process.
+    // A note closed once the logon has ended (here one that was not on screen when it ended) is in
+    // no closed-notes file and takes no autostart entry with it. Last: the end of a logon cannot be
+    // undone in this process.
     void closingAfterTheLogonEndedKeepsTheEntry() {
         QPointer<frmMain> late = new frmMain;
         late->RTB1->setText("typed");

@@ -13,10 +13,9 @@
 #include <memory>
 
 namespace {
-// A menu as the user reads it: its items in order between "|", "---" for a
-// separator, then the shortcut, [x] or [ ] for a check mark, "(off)" for a
-// disabled item and a submenu's items in brackets. Hidden items are left out,
-// as the menu leaves them out.
+// A menu as the user reads it: its items in order between "|", "---" for a separator, then the
+// shortcut, [x] or [ ] for a check mark, "(off)" for a disabled item and a submenu's items in
+// brackets. Hidden items are left out, as the menu leaves them out.
 QString shown(const QMenu* menu) {
     QStringList items;
     for (const QAction* a : menu->actions()) {
@@ -51,8 +50,7 @@ const QString SelectionMenu = "Strike-Out|Remove Format|---|Email Selection|---|
                               "Font Style[Italic|Underline|Bold]";
 const QString WindowMenu = "&New|Minimize|Restore Size|---|Reset|Close";
 
-// Runs `action`, which opens a menu, and tells which menu opened and where,
-// closing it.
+// Runs `action`, which opens a menu, and tells which menu opened and where, closing it.
 std::pair<QMenu*, QPoint> menuOpenedBy(const std::function<void()>& action) {
     struct Seen {
         QPointer<QMenu> menu;
@@ -75,15 +73,15 @@ std::pair<QMenu*, QPoint> menuOpenedBy(const std::function<void()>& action) {
 }
 } // namespace
 
-// The note's three menus item by item, the states commands give them, and where
-// the keyboard and the right button open them.
+// The note's three menus item by item, the states commands give them, and where the keyboard and
+// the right button open them.
 class NoteMenusTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf")).clear(); }
 
-    // States set before a note's menus exist show once they do, on that note
-    // only; once the items exist, the same calls reach them.
+    // States set before a note's menus exist show once they do, on that note only; once the items
+    // exist, the same calls reach them.
     void menusShowEveryItemAndState() {
         frmMain other;
         frmMain w;
@@ -109,11 +107,10 @@ private slots:
         QCOMPARE(shown(w.mnuSystemMenu()), WindowMenu);
     }
 
-    // Shift+F10 and the menu key open the menus below the caret, wherever the
-    // pointer is (F10 alone and Ctrl+Shift+F10 open nothing); the right button
-    // opens them at the pointer: the selection menu over selected text, keeping
-    // the selection, the main menu over other text or the bottom edge, the window
-    // menu over the icon, none on the caption.
+    // Shift+F10 and the menu key open the menus below the caret, wherever the pointer is (F10 alone
+    // and Ctrl+Shift+F10 open nothing); the right button opens them at the pointer: the selection
+    // menu over selected text, keeping the selection, the main menu over other text or the bottom
+    // edge, the window menu over the icon, none on the caption.
     void keysAndRightButtonOpenTheirMenus() {
         frmMain w;
         w.move(10, 10);

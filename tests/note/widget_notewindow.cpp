@@ -1,5 +1,5 @@
-// A note window: dragging, rolling up, the window menu's commands, colours,
-// saved settings, and what a hostile file or store can put into it.
+// A note window: dragging, rolling up, the window menu's commands, colours, saved settings, and
+// what a hostile file or store can put into it.
 #include "FifoTrap.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
@@ -37,8 +37,8 @@ class NoteWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        // Were the date stamp read as rich text again, /dev/zero would take all the
-        // memory; a bound on it makes that fail fast instead.
+        // Were the date stamp read as rich text again, /dev/zero would take all the memory; a bound
+        // on it makes that fail fast instead.
         rlimit limit{};
         getrlimit(RLIMIT_AS, &limit);
         if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > (rlim_t(4) << 30)) {
@@ -49,21 +49,23 @@ private slots:
     }
     void init() { settings().clear(); }
 
-    // Moves within one frame leave only the latest position, applied when the
-    // frame ends or the button is released; the snapping sees that position, and
-    // a note snaps within 20 pixels.
+    // Moves within one frame leave only the latest position, applied when the frame ends or the
+    // button is released. A note snaps flush to an edge of the work area when it comes within 20
+    // pixels, holds there while the pointer stays within 20 pixels of where the note would be, and
+    // follows the pointer again beyond that, off the work area too.
     void dragCoalescesMovesAndSnaps() {
         frmMain w;
         w.move(300, 300);
         w.show();
-        const int left = w.screen()->availableGeometry().left();
-        const QPoint grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
+        const QRect area = w.screen()->availableGeometry();
+        QPoint grab;
         const auto send = [&](QEvent::Type type, int dx, int dy, Qt::MouseButtons held) {
             const QPointF global(grab + QPoint(dx, dy));
             QMouseEvent e(type, w.lblCaption->mapFromGlobal(global), global, Qt::LeftButton, held,
                           {});
             QApplication::sendEvent(w.lblCaption, &e);
         };
+        grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
         send(QEvent::MouseButtonPress, 0, 0, Qt::LeftButton);
         send(QEvent::MouseMove, 10, 0, Qt::LeftButton);
         QCOMPARE(w.pos(), QPoint(310, 300)); // the first move at once
@@ -71,17 +73,27 @@ private slots:
         send(QEvent::MouseMove, 40, 7, Qt::LeftButton);
         QCOMPARE(w.pos(), QPoint(310, 300)); // held until the frame ends
         QTRY_COMPARE(w.pos(), QPoint(340, 307));
-        send(QEvent::MouseMove, left + 21 - 300, 7, Qt::LeftButton);
-        QTRY_COMPARE(w.pos(), QPoint(left + 21, 307));
-        send(QEvent::MouseMove, left + 20 - 300, 7, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, left + 20 - 300, 7, Qt::NoButton);
-        QCOMPARE(w.pos(), QPoint(left, 307));
+        send(QEvent::MouseButtonRelease, 40, 7, Qt::NoButton);
+
+        const int right = area.right() + 1 - w.width();
+        // Where the pointer takes the note, and where it ends.
+        const std::pair<int, int> drags[] = {{area.left() + 21, area.left() + 21},
+                                             {area.left() + 20, area.left()},
+                                             {area.left() - 20, area.left()},
+                                             {area.left() - 21, area.left() - 21},
+                                             {right - 20, right}};
+        for (const auto& [to, end] : drags) {
+            grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
+            send(QEvent::MouseButtonPress, 0, 0, Qt::LeftButton);
+            send(QEvent::MouseMove, to - w.x(), 0, Qt::LeftButton);
+            send(QEvent::MouseButtonRelease, to - w.x(), 0, Qt::NoButton);
+            QVERIFY2(w.pos() == QPoint(end, 307), qPrintable(QString("dragged to %1").arg(to)));
+        }
     }
 
-    // Rolled up, the note is a tile in place with the start of its text as the
-    // icon's tool tip; restored, it is laid out for its former size. A tile that
-    // never rolled up in this window (as a note stored rolled up comes back) gets
-    // the default size instead of vanishing.
+    // Rolled up, the note is a tile in place with the start of its text as the icon's tool tip;
+    // restored, it is laid out for its former size. A tile that never rolled up in this window (as
+    // a note stored rolled up comes back) gets the default size instead of vanishing.
     void rollUpAndRestoreRoundTrip() {
         frmMain w;
         w.setWidth(4500);
@@ -91,8 +103,7 @@ private slots:
         w.RTB1->setText("First line\r\nsecond line and a lot more text");
         w.menuItems().mnuSystemMinimize->trigger();
         QVERIFY(w.isRolledUp() && w.geometry() == QRect(40, 50, 33, 28));
-        // The pair becomes one space; the first 35 characters are taken before
-        // that.
+        // The pair becomes one space; the first 35 characters are taken before that.
         QCOMPARE(w.imgIcon->toolTip(), asPlainTooltip("First line second line and a lot m"));
         w.menuItems().mnuSystemRestore->trigger();
         QCOMPARE(w.size(), QSize(300, 200));
@@ -114,8 +125,7 @@ private slots:
         QCOMPARE(stored.size(), QSize(223, 191));
     }
 
-    // "Reset" gives the default size, colour and text in place, keeping a
-    // read-only note so.
+    // "Reset" gives the default size, colour and text in place, keeping a read-only note so.
     void resetKeepsPositionAndState() {
         frmMain w;
         w.move(70, 80);
@@ -134,8 +144,8 @@ private slots:
     }
 
     // The About dialog is modal and counted as a loaded window while it is open, the note out of
-    // the topmost band meanwhile and back where its "Always on Top" item says afterwards.
-    // "Always on Top" switches in place: the same native window, where it was.
+    // the topmost band meanwhile and back where its "Always on Top" item says afterwards. "Always
+    // on Top" switches in place: the same native window, where it was.
     void aboutCommandPlacesTheNote() {
         QPointer<frmMain> w = new frmMain;
         const auto deleteNote = qScopeGuard([&w] { delete w; });
@@ -165,9 +175,8 @@ private slots:
         QVERIFY(w->windowHandle() == handle && w->geometry() == before && w->isVisible());
     }
 
-    // "&New" opens an independent default note 200 twips further. One that would
-    // land off every screen comes back onto the nearest, its caption strip inside
-    // the work area.
+    // "&New" opens an independent default note 200 twips further. One that would land off every
+    // screen comes back onto the nearest, its caption strip inside the work area.
     void newNoteIsOffsetAndIndependent() {
         const QRect area = QApplication::primaryScreen()->availableGeometry();
         auto* w = new frmMain;
@@ -192,10 +201,9 @@ private slots:
         delete offScreen;
     }
 
-    // Names match in any case and are kept as given, the check mark following. A
-    // colour outside the table keeps its name and no mark, and shows black paper
-    // with white text and date; a known scheme turns them black again, text typed
-    // on the black paper included.
+    // Names match in any case and are kept as given, the check mark following. A colour outside the
+    // table keeps its name and no mark, and shows black paper with white text and date; a known
+    // scheme turns them black again, text typed on the black paper included.
     void coloursByNameAndUnknownOnes() {
         frmMain w;
         w.SetColor("Grey");
@@ -229,10 +237,9 @@ private slots:
         QCOMPARE(pixels(text(), whiterThanYellow) + pixels(date(), whiterThanYellow), 0);
     }
 
-    // Turning the option on writes the note's look at once and the next note
-    // takes it; turning it off writes only the option. Values that do not convert
-    // fall back to their key's default, and a missing position centres the note
-    // using the stored size.
+    // Turning the option on writes the note's look at once and the next note takes it; turning it
+    // off writes only the option. Values that do not convert fall back to their key's default, and
+    // a missing position centres the note using the stored size.
     void savedSettings() {
         auto w = std::make_unique<frmMain>();
         w->SetColor("blue");
@@ -263,8 +270,8 @@ private slots:
         settings().setValue("Config/SaveSetting", "maybe");
         QVERIFY(!std::make_unique<frmMain>()->menuItems().mnuSaveSettings->isChecked());
 
-        // A settings file that cannot be written (a folder in its place stops root
-        // too) is reported at each change, not taken as saved.
+        // A settings file that cannot be written (a folder in its place stops root too) is reported
+        // at each change, not taken as saved.
         const QString file = settings().fileName();
         QFile::remove(file);
         QVERIFY(QDir().mkpath(file));
@@ -278,8 +285,8 @@ private slots:
                 notices.first().contains(file));
     }
 
-    // Markup in the date stamp and in the roll-up preview is shown character for
-    // character; the FIFO and the device it names are never opened.
+    // Markup in the date stamp and in the roll-up preview is shown character for character; the
+    // FIFO and the device it names are never opened.
     void markupShowsLiterally() {
         FifoTrap fifo(TestHome::root() + "/f");
         QVERIFY(fifo.isValid());
@@ -305,9 +312,9 @@ private slots:
         QVERIFY(!fifo.wasOpened());
     }
 
-    // Sizes end between the rolled-up tile and all screens together, positions
-    // within a few desktop sizes of them; numbers inside the bounds are written
-    // back as they came, and the controls follow the size.
+    // Sizes end between the rolled-up tile and all screens together, positions within a few desktop
+    // sizes of them; numbers inside the bounds are written back as they came, and the controls
+    // follow the size.
     void geometryIsBounded() {
         QRect desktop;
         for (const QScreen* screen : QGuiApplication::screens())

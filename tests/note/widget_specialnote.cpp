@@ -1,5 +1,4 @@
-// The notes the program writes itself: the special notes on their timer and the
-// help note.
+// The notes the program writes itself: the special notes on their timer and the help note.
 #include "BuildConfig.h"
 #include "FakeSystemInfo.h"
 #include "NoteWidgets.h"
@@ -31,10 +30,9 @@ private slots:
         Clock::setOverride({});
     }
 
-    // The hidden items do nothing; each shown one turns the note into its kind
-    // with its interval, read-only and unsaveable; "Reset" lasts until the next
-    // refresh; "Clear All" leaves a plain, editable, empty note with the timer
-    // stopped.
+    // The hidden items do nothing; each shown one turns the note into its kind with its interval,
+    // read-only and unsaveable; "Reset" lasts until the next refresh; "Clear All" leaves a plain,
+    // editable, empty note with the timer stopped.
     void itemsSwitchResetAndClear() {
         frmMain w;
         const NoteMenuItems& m = w.menuItems();
@@ -72,11 +70,10 @@ private slots:
         QVERIFY(!w.RTB1->isReadOnly() && !w.Timer1->isActive());
     }
 
-    // The timer rewrites a time note about every second; the caption is marked
-    // from the first refresh on; the running copy is not told of each tick. A
-    // refresh runs nothing else in between: a "Clear All" chosen as a tick comes
-    // stays done. A closed special note is refreshed no more and its timer goes
-    // with the window.
+    // The timer rewrites a time note about every second; the caption is marked from the first
+    // refresh on; the running copy is not told of each tick. A refresh runs nothing else in
+    // between: a "Clear All" chosen as a tick comes stays done. A closed special note is refreshed
+    // no more and its timer goes with the window.
     void timerRefreshesOnlyWhileTheNoteIsSpecial() {
         QTime now(21, 5, 7);
         Clock::setOverride([&now] {
@@ -107,10 +104,9 @@ private slots:
         QTRY_VERIFY(timer.isNull());
     }
 
-    // "Help" and the help picture open a green, read-only note with the help text
-    // 200 twips further on, unmarked and untouched by typing; help from a help
-    // note opens one further along. The whole help fits the note at 96 dpi,
-    // without a scroll bar.
+    // "Help" and the help picture open a green, read-only note with the help text 200 twips further
+    // on, unmarked and untouched by typing; help from a help note opens one further along. The
+    // whole help fits the note at 96 dpi, without a scroll bar.
     void helpOpensAGreenReadOnlyNoteBeside() {
         frmMain w;
         w.setLeft(3000);
