@@ -63,11 +63,10 @@ private slots:
         QCOMPARE(LinuxDrives::driveType("fuseblk", "/data", false), qint32(DriveFixed));
     }
 
-    // The real machine's figures agree with /proc/meminfo and with df.
+    // The real machine's figures agree with /proc/meminfo and with df; drives come sorted.
     void realMachine() {
         const MemoryStatus m = makeNativeSystemInfo()->memoryStatus();
-        QCOMPARE(m.totalPhys, meminfo("MemTotal"));
-        QCOMPARE(m.totalPageFile, meminfo("SwapTotal"));
+        QVERIFY(m.totalPhys == meminfo("MemTotal") && m.totalPageFile == meminfo("SwapTotal"));
         QVERIFY(near(m.availPhys, meminfo("MemAvailable"), 0.05));
         QVERIFY(near(m.availPageFile, meminfo("SwapFree"), 0.05));
         QVERIFY(m.totalVirtual > m.availVirtual && m.availVirtual > 0);
@@ -77,12 +76,10 @@ private slots:
         QVERIFY(df.waitForFinished(10000));
         const QList<QByteArray> figures =
             df.readAllStandardOutput().split('\n').value(1).simplified().split(' ');
-        QCOMPARE(figures.size(), 2);
         const QList<DriveInfo> drives = makeNativeSystemInfo()->drives();
         const auto root = std::find_if(drives.begin(), drives.end(),
                                        [](const DriveInfo& d) { return d.rootPath == "/"; });
-        QVERIFY(root != drives.end());
-        QVERIFY(root->readable);
+        QVERIFY(root != drives.end() && root->readable && figures.size() == 2);
         QCOMPARE(root->totalBytes, figures[0].toULongLong());
         QVERIFY(near(root->freeBytes, figures[1].toULongLong(), 0.01));
         for (qsizetype i = 1; i < drives.size(); ++i)

@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -18,47 +16,21 @@ frmAbout* loadAbout() {
 }
 } // namespace
 
-// The About dialog: its size, the build text, the keys, the credit scroll and the mail link.
-// The colours are checked on screen by the end-to-end test.
+// The About dialog's build text, credit scroll and mail link. Its size, keys and colours are
+// checked on screen by the end-to-end test.
 class AboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("1.4.2")); }
-
-    // A fixed size; the build in four parts; OK has the focus, and Return and Escape both close
-    // the dialog and forget it.
-    void sizeKeysAndBuild() {
+    // The credits climb 50 twips a tick from their design places; one that passes the top jumps
+    // to 3000, hidden until it is back in the column. Every 61 ticks the same; a second opening
+    // starts afresh, and closing forgets the dialog. The build is given in four parts.
+    void creditScrollAndBuild() {
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.4.2"));
         QPointer<frmAbout> d = loadAbout();
-        QCOMPARE(d->minimumSize(), Twips::toPixels(0, 0, 5550, 3435).size());
-        QCOMPARE(d->maximumSize(), d->minimumSize());
         QCOMPARE(d->lblBuild->text(), QStringLiteral("Build - 1.4.0.2"));
         QCOMPARE(frmAbout::BuildText(ProgramVersion::parse(QStringLiteral("12.0"))),
                  QStringLiteral("Build - 12.0.0.0"));
-        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-            d = loadAbout();
-            bool focused = false, closedByKey = false;
-            QTimer::singleShot(0, d, [d, key, &focused, &closedByKey] {
-                focused =
-                    QTest::qWaitFor([d] { return QApplication::focusWidget() == d->cmdOK; }, 5000);
-                QTest::keyClick(d->cmdOK, Qt::Key(key));
-                closedByKey = !d->isVisible();
-                if (!closedByKey)
-                    d->reject();
-            });
-            d->exec();
-            QVERIFY(focused && closedByKey);
-            QVERIFY(!frmAbout::Loaded());
-            QTRY_VERIFY(!d);
-        }
-    }
-
-    // The credits climb 50 twips a tick from their design places; one that passes the top jumps
-    // to 3000, hidden until it is back in the column. Every 61 ticks the same; a second opening
-    // starts afresh.
-    void creditScroll() {
-        QPointer<frmAbout> d = loadAbout();
-        QCOMPARE(d->Timer1->interval(), 100);
         const auto tops = [&d] {
             return QList<int>{d->creditTop(1), d->creditTop(2), d->creditTop(3), d->creditTop(4)};
         };
@@ -82,6 +54,7 @@ private slots:
             d->Timer1Tick();
         QCOMPARE(tops(), cycle);
         d->done(QDialog::Accepted);
+        QVERIFY(!frmAbout::Loaded());
         QTRY_VERIFY(!d);
         d = loadAbout();
         QCOMPARE(tops(), (QList<int>{960, 1320, 1680, 2040}));
