@@ -1,0 +1,74 @@
+# The end of a logon, by each signal and through an XSMP session manager: every note is stored
+# in order with the last typing and the autostart entry, and the next start restores them.
+source "$(dirname "$0")/lib.sh"
+"$PINLEAF_BIN" --version | grep -qx 'Pinleaf [0-9.]*' || fail "--version: $("$PINLEAF_BIN" --version)"
+"$PINLEAF_BIN" --help | grep -q '^Usage: pinleaf' || fail "--help said nothing useful"
+[ -e "$NOTES_DIR" ] && fail "--help or --version touched the notes folder"
+command -v cc >/dev/null || skip "no C compiler"
+SM_BIN=$E2E_HOME/xsmp_manager SM_PID=
+cc -o "$SM_BIN" "$(dirname "$0")/xsmp_manager.c" -lSM -lICE 2>"$E2E_HOME/cc.log" ||
+    skip "the session manager does not build (libsm-dev, libice-dev): $(head -n 3 "$E2E_HOME/cc.log")"
+trap '[ -n "$SM_PID" ] && kill "$SM_PID" 2>/dev/null; cleanup' EXIT
+start_display
+
+# No store: one blank note centred on the screen (528.5 and 416.5 round to the even pixel).
+start_app
+windows 1
+[ "$(geometry_of "$win")" = "528 416 223 191" ] || fail "blank note at $(geometry_of "$win")"
+kill -INT "$APP_PID"
+wait_exit 0
+[ "$(data_of "$STORE")" = "[Note]" ] || fail "blank note not stored: $(cat "$STORE")"
+
+# Each note at its stored place and size (15 twips a pixel); the store goes once they are open.
+write_store "yellow|first note|2865|3345|1500|1500" "blue|second &amp; more|3000|4500|6000|3000" \
+    "peach|third|1800|2400|12000|9000"
+places=$'100 100 223 191\n400 200 300 200\n800 600 160 120'
+start_app
+windows 3
+[ "$(geometries)" = "$places" ] || fail "window geometry: $(geometries)"
+poll 100 eval '[ ! -e "$STORE" ]' || fail "the store was not deleted after start-up"
+screenshot logoff-1-restored
+kill -TERM "$APP_PID"
+wait_exit 0
+[ "$(data_of "$STORE" | tr '\n' '|')" = "first note|second &amp; more|third|" ] ||
+    fail "stored notes: $(data_of "$STORE" | tr '\n' '|')"
+[ "$(grep -c '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>' "$STORE")" -eq 3 ] || fail "date stamps not kept"
+grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "autostart entry: $(cat "$AUTOSTART")"
+
+# A session manager's logoff, saving the data only (global, as GNOME asks) and the state as
+# well (both): the notes are stored with the last typing and the hint never to restart.
+for kind in global both; do
+    log=$E2E_HOME/sm-$kind.log
+    rm -f "$E2E_HOME/sm-address" "$AUTOSTART"
+    "$SM_BIN" "$E2E_HOME/sm-address" "$kind" >"$log" 2>&1 &
+    SM_PID=$!
+    poll 100 test -s "$E2E_HOME/sm-address" || fail "the session manager did not start: $(cat "$log")"
+    SESSION_MANAGER=$(cat "$E2E_HOME/sm-address") start_app
+    windows 3
+    [ "$(geometries)" = "$places" ] || fail "geometry after restart: $(geometries)"
+    poll 100 grep -q '^registered' "$log" || fail "Pinleaf did not register with the session manager"
+    type_into "$win" " $kind"
+    kill -USR1 "$SM_PID"
+    wait_exit 0
+    poll 50 dead "$SM_PID" || fail "the session manager still has a client: $(cat "$log")"
+    wait "$SM_PID" || fail "the session manager failed: $(cat "$log")"
+    SM_PID=
+    cp "$log" "$ARTIFACTS/session-manager-$kind.log"
+    grep -q '^save-yourself-done success' "$log" || fail "no successful save ($kind): $(cat "$log")"
+    grep -qx 'property RestartStyleHint 3' "$log" ||
+        fail "no 'restart never' hint ($kind): $(grep RestartStyleHint "$log" || echo none)"
+    [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes ($kind)"
+    grep -q "<DATA>[^<]* $kind</DATA>" "$STORE" || fail "the last typing was not stored ($kind)"
+    [ -f "$AUTOSTART" ] || fail "no autostart entry ($kind)"
+done
+
+# A hundred notes, ended by SIGHUP: none lost, in their order.
+write_numbered_store 100 "note number"
+start_app
+windows 100
+screenshot logoff-2-hundred-notes
+kill -HUP "$APP_PID"
+wait_exit 0
+[ "$(data_of "$STORE" | tr '\n' ' ')" = "$(seq 100 | sed 's/^/note number /' | tr '\n' ' ')" ] ||
+    fail "the store after a hundred notes: $(data_of "$STORE" | tr '\n' '|')"
+echo "PASS"
