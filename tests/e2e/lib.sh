@@ -134,16 +134,16 @@ open_main_menu() {
     sleep 0.3
 }
 
-# Writes a store of the given notes, each "color|text|height|width|left|top" (twips).
+# Writes a store of the given notes, each "color|text|height|width|left|top[|date]" (twips).
 write_store() {
-    local note color text h w l t
+    local note color text h w l t d
     mkdir -p "$NOTES_DIR"
     {
         printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES>\r\n'
         for note in "$@"; do
-            IFS='|' read -r color text h w l t <<<"$note"
+            IFS='|' read -r color text h w l t d <<<"$note"
             printf '<NOTE>\r\n<COLOR>%s</COLOR>\r\n<DATA>%s</DATA>\r\n' "$color" "$text"
-            printf '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>\r\n<HEIGHT>%s</HEIGHT>\r\n' "$h"
+            printf '<TIMEDATE>%s</TIMEDATE>\r\n<HEIGHT>%s</HEIGHT>\r\n' "${d:-1/2/2026 3:04:05 PM}" "$h"
             printf '<WIDTH>%s</WIDTH>\r\n<LEFT>%s</LEFT>\r\n<TOP>%s</TOP>\r\n</NOTE>\r\n' "$w" "$l" "$t"
         done
         printf '</NOTES>\r\n'
