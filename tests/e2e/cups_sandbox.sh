@@ -1,27 +1,17 @@
-# A CUPS scheduler in a folder of its own, with one default queue "pinleaf-pdf" that writes each
-# job's PDF into <folder>/out. Sourced by the print test and the print benchmark.
-#
-# start_cups_sandbox <folder>: starts it and exports CUPS_SERVER and CUPSD_PID; on failure
-# returns 1 with the reason in CUPS_SANDBOX_ERROR. The caller ends the scheduler by its id.
+# start_cups_sandbox <folder>: a CUPS scheduler in a folder of its own whose one default queue
+# "pinleaf-pdf" writes each job's PDF into <folder>/out; exports CUPS_SERVER and CUPSD_PID (the
+# caller ends it by its id). On failure returns 1 with the reason in CUPS_SANDBOX_ERROR.
 start_cups_sandbox() {
     local dir=$1 cupsd
-    CUPS_SANDBOX_ERROR=
-    cupsd=$(command -v cupsd || true)
-    [ -n "$cupsd" ] || [ ! -x /usr/sbin/cupsd ] || cupsd=/usr/sbin/cupsd
-    if [ -z "$cupsd" ]; then
-        CUPS_SANDBOX_ERROR="no CUPS scheduler is installed"
-        return 1
-    fi
-    if [ "$(id -u)" -ne 0 ]; then
-        CUPS_SANDBOX_ERROR="a CUPS scheduler with a backend of its own must be started as root"
-        return 1
-    fi
+    cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
+    CUPS_SANDBOX_ERROR="no CUPS scheduler is installed"
+    [ -x "$cupsd" ] || return 1
+    CUPS_SANDBOX_ERROR="a CUPS scheduler with a backend of its own must be started as root"
+    [ "$(id -u)" -eq 0 ] || return 1
     mkdir -p "$dir"/{etc,spool,tmp,cache,state,log,out,bin/backend}
     # The scheduler's helpers run as its own user, which must reach these folders.
-    chmod 755 "$dir"
-    chmod 1777 "$dir/tmp" "$dir/out"
-    ln -sfn /usr/lib/cups/filter "$dir/bin/filter"
-    ln -sfn /usr/lib/cups/daemon "$dir/bin/daemon"
+    chmod 755 "$dir" && chmod 1777 "$dir/tmp" "$dir/out"
+    ln -sfn /usr/lib/cups/filter /usr/lib/cups/daemon "$dir/bin/"
     cat >"$dir/bin/backend/pdfout" <<'BACKEND'
 #!/bin/sh
 # Writes each job's document into the folder that the device address names (pdfout:/folder).
@@ -55,19 +45,11 @@ CONF
     CUPSD_PID=$!
     export CUPS_SERVER=$dir/cups.sock CUPSD_PID
     # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
-    scheduler_up() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-    for _ in $(seq 1 100); do
-        scheduler_up && break
-        sleep 0.1
+    for _ in $(seq 100); do
+        [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ] && break || sleep 0.1
     done
-    if ! scheduler_up; then
-        CUPS_SANDBOX_ERROR="the CUPS scheduler did not start: $(cat "$dir"/log/stdout \
-            "$dir"/log/error_log 2>/dev/null | tail -n 3)"
-        return 1
-    fi
-    if ! lpadmin -p pinleaf-pdf -E -v "pdfout:$dir/out" -m raw 2>/dev/null ||
-        ! lpadmin -d pinleaf-pdf; then
-        CUPS_SANDBOX_ERROR="no default queue could be set up"
-        return 1
-    fi
+    CUPS_SANDBOX_ERROR="the CUPS scheduler did not start: $(tail -n 3 "$dir"/log/stdout "$dir"/log/error_log 2>&1)"
+    [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ] || return 1
+    CUPS_SANDBOX_ERROR="no default queue could be set up"
+    lpadmin -p pinleaf-pdf -E -v "pdfout:$dir/out" -m raw 2>/dev/null && lpadmin -d pinleaf-pdf
 }

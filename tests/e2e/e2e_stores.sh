@@ -1,6 +1,6 @@
 # Stores that ask too much: markup pointing at a FIFO and /dev/zero and absurd sizes open at once,
 # shown as text; note files that are no file give a blank note; a store of 1500 notes, opened a
-# batch at a time, is stored whole and in order by a logoff half-way.
+# batch at a time, is stored whole and in order by a logoff (SIGHUP) half-way.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -46,13 +46,13 @@ for file in fifo.pnf zero.pnf sparse.pnf; do
     [ "$(data_of "$STORE")" = "[Note]" ] || fail "$file did not give a blank note"
 done
 
-# A logoff while the first windows of 1500 are open stores every note in order.
+# A logoff (SIGHUP) while the first windows of 1500 are open stores every note in order.
 write_numbered_store 1500 big
 start_app
 poll 300 eval 'xdotool search --onlyvisible --name "^Pinleaf$" >/dev/null 2>&1'
 sleep 0.3
 shown=$(xdotool search --onlyvisible --name '^Pinleaf$' 2>/dev/null | wc -l)
-kill -TERM "$APP_PID"
+kill -HUP "$APP_PID"
 started=$(date +%s%N)
 wait_exit 0
 echo "windows shown at the logoff: $shown of 1500, which took $((($(date +%s%N) - started) / 1000000)) ms"

@@ -23,19 +23,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Says what went wrong and what Pinleaf printed, and ends the test (only a subshell when called
-# inside $(...): the helpers that can fail are called as plain commands).
+# Says what went wrong and what Pinleaf printed, and ends the test (inside $(...) only a subshell).
 fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$E2E_HOME/app.log" ] && { echo "--- Pinleaf said:" && tail -n 20 "$E2E_HOME/app.log"; } >&2
+    echo "FAIL: $*" && echo "--- Pinleaf said:" && tail -n 20 "$E2E_HOME/app.log" 2>/dev/null
     exit 1
-}
+} >&2
 skip() { echo "SKIPPED: $*" && exit 77; }
 # Runs a command every tenth of a second until it succeeds, at most $1 times.
 poll() {
-    local n=$1
-    shift
-    for _ in $(seq "$n"); do "$@" && return 0 || sleep 0.1; done
+    for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done
     return 1
 }
 # True while process $1 runs (a child that ended but was not yet waited for does not count).
@@ -44,30 +40,19 @@ dead() { ! alive "$1"; }
 
 # Xvfb on a free display number (1280x1024, 96 dpi); returns once it accepts connections.
 start_display() {
-    local num= fifo=$E2E_HOME/displayfd
-    rm -f "$fifo" && mkfifo "$fifo"
+    local num= fifo=$E2E_HOME/displayfd.$RANDOM
+    mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" \
         2>"$E2E_HOME/xvfb.log" &
     XVFB_PID=$!
     read -r -t 60 num <"$fifo" || true
     export DISPLAY=:$num
-    [ -n "$num" ] && poll 100 xdpyinfo >/dev/null 2>&1 || fail "no X display: $(tail -n 5 "$E2E_HOME/xvfb.log")"
-}
-# Openbox on the display; returns once it manages windows (it has named itself on the root).
-start_window_manager() {
-    command -v openbox >/dev/null || skip "openbox is not installed"
-    openbox --sm-disable --config-file /dev/null >"$E2E_HOME/wm.log" 2>&1 &
-    WM_PID=$!
-    wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-    poll 100 wm_up || fail "openbox did not start: $(tail -n 5 "$E2E_HOME/wm.log")"
+    [ -n "$num" ] && poll 100 xdpyinfo >/dev/null 2>&1 || fail "no display: $(tail -n 5 "$E2E_HOME/xvfb.log")"
 }
 
 start_app() {
     "$PINLEAF_BIN" "$@" >"$E2E_HOME/app.log" 2>&1 &
     APP_PID=$!
-}
-expect_running() {
-    alive "$APP_PID" || fail "Pinleaf ended unexpectedly $*"
 }
 # Waits for Pinleaf to end and checks its exit status against $1.
 wait_exit() {
@@ -78,9 +63,8 @@ wait_exit() {
     [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
 }
 kill_app() {
-    kill -KILL "$APP_PID"
-    wait "$APP_PID" 2>/dev/null || true
-    APP_PID=
+    kill -KILL "$APP_PID" || fail "Pinleaf had ended before it was killed"
+    wait "$APP_PID" 2>/dev/null || true; APP_PID=
 }
 
 # Sets the array ids to Pinleaf's visible note windows once there are exactly $1 of them (with
@@ -95,7 +79,7 @@ windows() {
     done
     fail "expected $1 windows${2:+ of process $2}, saw ${#ids[@]}"
 }
-# "x y width height" of a window, in pixels.
+# "x y width height" of a window, in pixels; of every window in ids, sorted.
 geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
@@ -111,9 +95,7 @@ pixel_at() {
 drag() {
     local args=(mousemove "$2" "$3" sleep 0.1 mousedown "$1" sleep 0.2) b=$1
     shift 3
-    while [ $# -ge 2 ]; do
-        args+=(mousemove "$1" "$2" sleep 0.1) && shift 2
-    done
+    for ((; $# >= 2; )); do args+=(mousemove "$1" "$2" sleep 0.1) && shift 2; done
     xdotool "${args[@]}" mouseup "$b" sleep 0.3
 }
 # Clicks into the text of window $1 and types $2 at the end of its text.
@@ -129,8 +111,7 @@ open_main_menu() {
     local before
     before=$(visible_windows)
     xdotool mousemove "$1" "$2" click 3
-    more_windows() { [ "$(visible_windows)" -gt "$before" ]; }
-    poll 50 more_windows || fail "the main menu did not open"
+    poll 50 eval '[ "$(visible_windows)" -gt "$before" ]' || fail "the main menu did not open"
     sleep 0.3
 }
 
@@ -138,16 +119,14 @@ open_main_menu() {
 write_store() {
     local note color text h w l t d
     mkdir -p "$NOTES_DIR"
-    {
-        printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES>\r\n'
-        for note in "$@"; do
-            IFS='|' read -r color text h w l t d <<<"$note"
-            printf '<NOTE>\r\n<COLOR>%s</COLOR>\r\n<DATA>%s</DATA>\r\n' "$color" "$text"
-            printf '<TIMEDATE>%s</TIMEDATE>\r\n<HEIGHT>%s</HEIGHT>\r\n' "${d:-1/2/2026 3:04:05 PM}" "$h"
-            printf '<WIDTH>%s</WIDTH>\r\n<LEFT>%s</LEFT>\r\n<TOP>%s</TOP>\r\n</NOTE>\r\n' "$w" "$l" "$t"
-        done
-        printf '</NOTES>\r\n'
-    } >"$STORE"
+    printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES>\r\n' >"$STORE"
+    for note; do
+        IFS='|' read -r color text h w l t d <<<"$note"
+        printf '<NOTE><COLOR>%s</COLOR><DATA>%s</DATA><TIMEDATE>%s</TIMEDATE>' "$color" "$text" \
+            "${d:-1/2/2026 3:04:05 PM}"
+        printf '<HEIGHT>%s</HEIGHT><WIDTH>%s</WIDTH><LEFT>%s</LEFT><TOP>%s</TOP></NOTE>\r\n' "$h" "$w" "$l" "$t"
+    done >>"$STORE"
+    printf '</NOTES>\r\n' >>"$STORE"
 }
 # A store of $1 notes "$2 1" to "$2 $1" along a diagonal; sets expected to their sorted texts.
 write_numbered_store() {
@@ -161,17 +140,15 @@ data_of() { grep -o '<DATA>[^<]*</DATA>' "$1" | sed 's#</\?DATA>##g'; }
 # Writes to $1 the sorted texts of every note a start would open now: the store and every running
 # copy, less the copies that a newer copy names as taken over. Fails when a file is not whole.
 notes_on_disk() {
-    local f taken=" "
-    for f in "$NOTES_DIR"/running-*.dat; do
-        [ -e "$f" ] && taken+="$(grep -o '<?pinleaf-absorbed [^?]*' "$f" | cut -d' ' -f2- || true) "
-    done
-    : >"$1.all"
+    local f taken
+    taken=" $(cat "$NOTES_DIR"/running-*.dat 2>/dev/null | grep -o '<?pinleaf-absorbed [^?]*' |
+        cut -d' ' -f2- | tr '\n' ' ' || true) "
     for f in "$STORE" "$NOTES_DIR"/running-*.dat; do
         [ -e "$f" ] || continue
         [ "$(tail -c 10 "$f" | tr -d '\r\n')" = "</NOTES>" ] &&
             [ "$(grep -c '<NOTE>' "$f")" -eq "$(grep -c '</NOTE>' "$f")" ] ||
             fail "$(basename "$f") is not whole: $(tail -c 80 "$f")"
-        case "$taken" in *" $(basename "$f") "*) ;; *) data_of "$f" >>"$1.all" ;; esac
-    done
+        case "$taken" in *" $(basename "$f") "*) ;; *) data_of "$f" ;; esac
+    done >"$1.all"
     sort "$1.all" >"$1"
 }
