@@ -4,8 +4,9 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
-mkfifo "$E2E_HOME/trap.fifo"
-ln -s /dev/zero "$E2E_HOME/zero.png"
+mkfifo "$E2E_HOME/trap.fifo" "$E2E_HOME/fifo.pnf"
+ln -s /dev/zero "$E2E_HOME/zero.png" && ln -s /dev/zero "$E2E_HOME/zero.pnf"
+truncate -s 2G "$E2E_HOME/sparse.pnf"
 img_fifo="&lt;img src=&quot;$E2E_HOME/trap.fifo&quot;&gt;"
 img_zero="&lt;img src=&quot;file://$E2E_HOME/zero.png&quot;&gt;"
 write_store "yellow|$img_fifo &lt;b&gt;bold?&lt;/b&gt;|2147483647|2147483647|1500|1500|$img_zero" \
@@ -18,12 +19,8 @@ start_app
 windows 2
 [ $(($(date +%s) - started)) -le 5 ] || fail "the notes took $(($(date +%s) - started)) s to open"
 sleep 1 # time to paint, and to read anything it wrongly reads
-rss=$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")
-[ "$rss" -lt 300000 ] || fail "resident memory $rss kB"
-for id in "${ids[@]}"; do
-    read -r _ _ w h <<<"$(geometry_of "$id")"
-    [ "$w" -le 1280 ] && [ "$h" -le 1024 ] || fail "a note of $w x $h pixels"
-done
+[ "$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")" -lt 300000 ] || fail "$(grep VmRSS "/proc/$APP_PID/status")"
+geometries | awk '$3 > 1280 || $4 > 1024 {exit 1}' || fail "notes larger than the screen: $(geometries)"
 screenshot stores-1-markup-as-text
 kill -TERM "$APP_PID"
 wait_exit 0
@@ -31,9 +28,6 @@ wait_exit 0
 grep -q '<COLOR>&lt;i&gt;mauve</COLOR>' "$STORE" || fail "the unknown colour was not kept"
 
 # Note files on the command line that are no note file: each gives one blank note at once.
-truncate -s 2G "$E2E_HOME/sparse.pnf"
-mkfifo "$E2E_HOME/fifo.pnf"
-ln -s /dev/zero "$E2E_HOME/zero.pnf"
 for file in fifo.pnf zero.pnf sparse.pnf; do
     rm -f "$STORE"
     started=$(date +%s%N)
