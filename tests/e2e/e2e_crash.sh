@@ -16,8 +16,7 @@ for round in $(seq 50); do
 done
 start_app
 windows 100
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(data_of "$STORE" | sort)" = "$expected" ] || fail "the store after the kills"
 
 # kill -9 a moment after typing into each note: text, place and size come back.
@@ -43,8 +42,7 @@ grep -q 'lastkey' "$NOTES_DIR"/running-*.dat || fail "the last keys were lost wi
 start_display
 start_app
 windows 3
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(data_of "$STORE" | sed 's/ typed[0-2]//; s/ lastkey//' | sort | tr '\n' ' ')" = "one three two " ] &&
     [ "$(data_of "$STORE" | grep -c ' typed[0-2]')" -eq 3 ] && grep -q ' typed[0-2] lastkey<' "$STORE" ||
     fail "typed text lost: $(data_of "$STORE" | tr '\n' '|')"
@@ -66,7 +64,7 @@ c_pid=$APP_PID
 windows 3 "$c_pid"
 windows 1 "$b_pid"
 kill -TERM "$c_pid" "$b_pid"
-for APP_PID in "$c_pid" "$b_pid"; do wait_exit 0; done
+for APP_PID in "$c_pid" "$b_pid"; do end_app 0; done
 [ "$(data_of "$STORE" | sort -u | wc -l)" -eq 4 ] && [ "$(data_of "$STORE" | wc -l)" -eq 4 ] ||
     fail "store after two copies: $(data_of "$STORE" | tr '\n' '|')"
 echo "PASS"

@@ -13,8 +13,7 @@ windows 100
 sleep 1.5
 dd if=/dev/zero of="$NOTES_DIR/filler" bs=4k 2>/dev/null || true
 dd if=/dev/zero of="$NOTES_DIR/filler2" bs=1 2>/dev/null || true
-kill -TERM "$APP_PID"
-wait_exit 1
+end_app TERM 1
 grep -q "could not be written" "$E2E_HOME/app.log" || fail "the failed logoff said nothing"
 notes_on_disk "$E2E_HOME/on_disk"
 [ "$(cat "$E2E_HOME/on_disk")" = "$expected" ] || fail "notes on the full disk: $(wc -l <"$E2E_HOME/on_disk")"
@@ -23,8 +22,7 @@ notes_on_disk "$E2E_HOME/on_disk"
 rm -f "$NOTES_DIR/filler" "$NOTES_DIR/filler2"
 start_app
 windows 100
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(data_of "$STORE" | sort)" = "$expected" ] || fail "the store after space came back"
 
 umount "$NOTES_DIR"

@@ -14,8 +14,7 @@ start_display
 start_app
 windows 1
 [ "$(geometry_of "$win")" = "528 416 223 191" ] || fail "blank note at $(geometry_of "$win")"
-kill -INT "$APP_PID"
-wait_exit 0
+end_app INT
 [ "$(data_of "$STORE")" = "[Note]" ] || fail "blank note not stored: $(cat "$STORE")"
 
 # Each note at its stored place and size (15 twips a pixel); the store goes once they are open.
@@ -27,8 +26,7 @@ windows 3
 [ "$(geometries)" = "$places" ] || fail "window geometry: $(geometries)"
 poll 100 eval '[ ! -e "$STORE" ]' || fail "the store was not deleted after start-up"
 screenshot logoff-1-restored
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(data_of "$STORE" | tr '\n' '|')" = "first note|second &amp; more|third|" ] ||
     fail "stored notes: $(data_of "$STORE" | tr '\n' '|')"
 [ "$(grep -c '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>' "$STORE")" -eq 3 ] || fail "date stamps not kept"
@@ -48,7 +46,7 @@ for kind in global both; do
     poll 100 grep -q '^registered' "$log" || fail "Pinleaf did not register with the session manager"
     type_into "$win" " $kind"
     kill -USR1 "$SM_PID"
-    wait_exit 0
+    end_app 0
     poll 50 dead "$SM_PID" || fail "the session manager still has a client: $(cat "$log")"
     wait "$SM_PID" || fail "the session manager failed: $(cat "$log")"
     SM_PID=

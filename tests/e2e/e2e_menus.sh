@@ -72,8 +72,7 @@ done
 
 # A logoff while About is open stores every note, the time as plain text, and ends Pinleaf.
 open_dialog Up About
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes: $(cat "$STORE")"
 grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} [AP]M</DATA>' <(tr -d '\r' <"$STORE") ||
     fail "the store does not hold the time as plain text: $(cat "$STORE")"

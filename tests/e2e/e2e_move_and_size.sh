@@ -32,7 +32,7 @@ screenshot move-sized
 
 # The close picture: 17 pixels square, 30 twips in from the right edge.
 xdotool mousemove $((x + w2 - 10)) $((y + 9)) click 1
-wait_exit 0
+end_app 0
 [ -e "$AUTOSTART" ] && fail "autostart entry left behind"
 ls "$NOTES_DIR" | grep -q "^running-" && fail "the running copy outlived the last note: $(ls "$NOTES_DIR")"
 [ -e "$STORE" ] && fail "a closed note was stored"

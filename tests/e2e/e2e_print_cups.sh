@@ -24,6 +24,5 @@ lpstat -W completed -o pinleaf-pdf | grep -q pinleaf-pdf || fail "the job is not
 [ "$(pdfinfo "$job" | awk '/^Pages:/ {print $2}')" = 1 ] || fail "the job is not one page"
 pdftotext "$job" - | grep -q "Printed through CUPS" || fail "the job lacks the note's text"
 pdftoppm -r 50 -png -singlefile "$job" "$ARTIFACTS/print-2-page"
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 echo "PASS"

@@ -22,8 +22,7 @@ sleep 1 # time to paint, and to read anything it wrongly reads
 [ "$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")" -lt 300000 ] || fail "$(grep VmRSS "/proc/$APP_PID/status")"
 geometries | awk '$3 > 1280 || $4 > 1024 {exit 1}' || fail "notes larger than the screen: $(geometries)"
 screenshot stores-1-markup-as-text
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 [ "$(texts_of "$STORE")" = "$texts" ] || fail "note texts changed: $(texts_of "$STORE")"
 grep -q '<COLOR>&lt;i&gt;mauve</COLOR>' "$STORE" || fail "the unknown colour was not kept"
 
@@ -35,8 +34,7 @@ for file in fifo.pnf zero.pnf sparse.pnf; do
     windows 1
     took=$((($(date +%s%N) - started) / 1000000))
     [ "$took" -lt 3000 ] || fail "$file took $took ms to give a blank note"
-    kill -TERM "$APP_PID"
-    wait_exit 0
+    end_app TERM
     [ "$(data_of "$STORE")" = "[Note]" ] || fail "$file did not give a blank note"
 done
 
@@ -46,9 +44,8 @@ start_app
 poll 300 eval 'xdotool search --onlyvisible --name "^Pinleaf$" >/dev/null 2>&1'
 sleep 0.3
 shown=$(xdotool search --onlyvisible --name '^Pinleaf$' 2>/dev/null | wc -l)
-kill -HUP "$APP_PID"
 started=$(date +%s%N)
-wait_exit 0
+end_app HUP
 echo "windows shown at the logoff: $shown of 1500, which took $((($(date +%s%N) - started) / 1000000)) ms"
 [ "$(data_of "$STORE" | tr '\n' ' ')" = "$(seq 1500 | sed 's/^/big /' | tr '\n' ' ')" ] ||
     fail "the store holds $(data_of "$STORE" | wc -l) notes, not all 1500 in order"

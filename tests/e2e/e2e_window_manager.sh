@@ -42,6 +42,5 @@ xdotool mousemove_relative 120 90 sleep 0.2 mousemove_relative 40 30 sleep 0.5
     fail "the note kept sizing after the release: $(geometry_of "$note")"
 screenshot wm-2-sized
 alive "$APP_PID" || fail "Pinleaf ended while sizing"
-kill -TERM "$APP_PID"
-wait_exit 0
+end_app TERM
 echo "PASS"

@@ -30,10 +30,7 @@ fail() {
 } >&2
 skip() { echo "SKIPPED: $*" && exit 77; }
 # Runs a command every tenth of a second until it succeeds, at most $1 times.
-poll() {
-    for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done
-    return 1
-}
+poll() { for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done; return 1; }
 # True while process $1 runs (a child that ended but was not yet waited for does not count).
 alive() { ps -o stat= -p "$1" 2>/dev/null | grep -qv Z; }
 dead() { ! alive "$1"; }
@@ -50,17 +47,15 @@ start_display() {
     [ -n "$num" ] && poll 100 xdpyinfo >/dev/null 2>&1 || fail "no display: $(tail -n 5 "$E2E_HOME/xvfb.log")"
 }
 
-start_app() {
-    "$PINLEAF_BIN" "$@" >"$E2E_HOME/app.log" 2>&1 &
-    APP_PID=$!
-}
-# Waits for Pinleaf to end and checks its exit status against $1.
-wait_exit() {
+start_app() { "$PINLEAF_BIN" "$@" >"$E2E_HOME/app.log" 2>&1 & APP_PID=$!; }
+# Sends signal $1 (0: none, Pinleaf ends by itself) and waits for the exit status $2, 0 unless given.
+end_app() {
     local status=0
-    poll 300 dead "$APP_PID" || fail "Pinleaf did not end"
+    kill -"$1" "$APP_PID" 2>/dev/null || true
+    poll 300 dead "$APP_PID" || fail "Pinleaf did not end (signal $1)"
     wait "$APP_PID" || status=$?
     APP_PID=
-    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
+    [ "$status" -eq "${2:-0}" ] || fail "exit status $status after signal $1, expected ${2:-0}"
 }
 kill_app() {
     kill -KILL "$APP_PID" || fail "Pinleaf had ended before it was killed"
