@@ -72,7 +72,7 @@ windows() {
         [ "${#ids[@]}" -eq "$1" ] && win=${ids[0]:-} && return 0
         sleep 0.1
     done
-    fail "expected $1 windows${2:+ of process $2}, saw ${#ids[@]}"
+    fail "expected $1 windows${2:+ of process $2}, saw ${#ids[@]}$(dead "${2:-$APP_PID}" && echo ', Pinleaf ended')"
 }
 # "x y width height" of a window, in pixels; of every window in ids, sorted.
 geometry_of() {
