@@ -1,23 +1,8 @@
-# A crash loses nothing: killed at random instants Pinleaf never leaves half a file; typed notes
-# come back after kill -9 and after the X server dies under it; of two copies at once, a new start
-# takes over only the dead copy's notes.
+# A crash loses nothing: typed notes come back after kill -9 and after the X server dies under
+# Pinleaf; of two copies at once, a new start takes over only the dead copy's notes; killed at
+# random instants Pinleaf never leaves half a file.
 source "$(dirname "$0")/lib.sh"
 start_display
-
-# Fifty kills anywhere from before the first window to well after the first copy is written.
-write_numbered_store 100 note
-for round in $(seq 50); do
-    start_app
-    sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.2f", r % 250 / 100 }')"
-    kill_app
-    notes_on_disk "$E2E_HOME/on_disk"
-    [ "$(cat "$E2E_HOME/on_disk")" = "$expected" ] ||
-        fail "round $round: $(comm -3 "$E2E_HOME/on_disk" <(echo "$expected") | head -5 | tr '\n' '|')"
-done
-start_app
-windows 100
-end_app TERM
-[ "$(data_of "$STORE" | sort)" = "$expected" ] || fail "the store after the kills"
 
 # kill -9 a moment after typing into each note: text, place and size come back.
 write_store "yellow|one|2865|3345|1500|1500" "blue|two|3000|4500|6000|3000" \
@@ -67,4 +52,20 @@ kill -TERM "$c_pid" "$b_pid"
 for APP_PID in "$c_pid" "$b_pid"; do end_app 0; done
 [ "$(data_of "$STORE" | sort -u | wc -l)" -eq 4 ] && [ "$(data_of "$STORE" | wc -l)" -eq 4 ] ||
     fail "store after two copies: $(data_of "$STORE" | tr '\n' '|')"
+
+# Fifty kills anywhere from before the first window to well after the first copy is written.
+write_numbered_store 100 note
+for round in $(seq 50); do
+    start_app
+    sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.2f", r % 250 / 100 }')"
+    kill_app
+    notes_on_disk "$E2E_HOME/on_disk"
+    [ "$(cat "$E2E_HOME/on_disk")" = "$expected" ] ||
+        fail "round $round: $(comm -3 "$E2E_HOME/on_disk" <(echo "$expected") | head -5 | tr '\n' '|')"
+done
+start_app
+windows 100
+end_app TERM
+[ "$(data_of "$STORE" | sort)" = "$expected" ] || fail "the store after the kills"
+ls "$NOTES_DIR" | grep -q '^running-.*\.dat' && fail "copies left behind: $(ls "$NOTES_DIR")"
 echo "PASS"
