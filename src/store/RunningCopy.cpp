@@ -17,6 +17,8 @@ namespace {
 const QString Prefix = QStringLiteral("running-");
 const QString CopySuffix = QStringLiteral(".dat");
 const QString LockSuffix = QStringLiteral(".lock");
+// QLockFile's own name for the lock it holds while it breaks a stale lock.
+const QString BreakerSuffix = QStringLiteral(".rmlock");
 
 // The part of a running copy's or lock's file name that names its run.
 QString runOf(const QString& fileName) {
@@ -166,7 +168,22 @@ void RunningCopy::discard() {
     m_lock.reset();
 }
 
+// A start that breaks a dead run's lock holds "<lock>.rmlock" while it does; killed right then, it
+// leaves that file behind, and as every run's lock has its own name nothing would ever need or
+// remove it again. One whose holder is gone is taken (which removes it) and let go.
+void RunningCopy::removeDeadLockBreakers() const {
+    const QStringList names = QDir(m_folder).entryList({Prefix + u'*' + LockSuffix + BreakerSuffix},
+                                                       QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        QLockFile breaker(m_folder + u'/' + name);
+        breaker.setStaleLockTime(0);
+        if (breaker.tryLock(0))
+            breaker.unlock();
+    }
+}
+
 QList<NoteRecord> RunningCopy::adoptOrphans() {
+    removeDeadLockBreakers();
     const QString ownName = QFileInfo(m_path).fileName();
     QStringList runs;
     const QStringList names =

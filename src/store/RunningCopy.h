@@ -67,6 +67,8 @@ signals:
     void writeFailed(const QString& reason);
 
 private:
+    void removeDeadLockBreakers() const;
+
     struct Orphan {
         QString copy;
         std::unique_ptr<QLockFile> lock;

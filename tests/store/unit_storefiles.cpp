@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 
 using Notes = QList<NoteRecord>;
@@ -155,6 +157,11 @@ private slots:
         writeBytes(m_folder + "/running-newer.dat",
                    NoteDocument::storeForm({note("old")}, {"running-older.dat"}));
         writeBytes(m_folder + "/running-older.dat.a1B2c3", "half a write");
+        // A lock breaker left by a start killed while it broke a lock; a living one stays.
+        writeBytes(m_folder + "/running-gone.lock.rmlock",
+                   "999999999\npinleaf\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        QLockFile breaking(m_folder + "/running-other.lock.rmlock");
+        QVERIFY(breaking.tryLock(0));
 
         RunningCopy next(m_folder);
         QVERIFY(next.start());
@@ -165,6 +172,7 @@ private slots:
         next.releaseOrphans();
         QCOMPARE(modNote::ReadDocument(next.path()).absorbed.size(), 2);
         QCOMPARE(filesInFolder().filter(".dat").size(), 2); // the living run's and the new one's
+        QCOMPARE(filesInFolder().filter(".rmlock"), QStringList{"running-other.lock.rmlock"});
         RunningCopy third(m_folder);
         QVERIFY(third.start());
         QVERIFY(third.adoptOrphans().isEmpty());
