@@ -1,6 +1,6 @@
-# Under a window manager (openbox): "Always on Top" keeps the same window and switches its
-# above-others state; the grip sizes the note through the window manager with the left button,
-# and by itself with the right one, which stops sizing when released.
+# Under a window manager (openbox): the note has its icon; "Always on Top" keeps the same window
+# and switches its above-others state; the grip sizes the note through the window manager with
+# the left button, and by itself with the right one, which stops sizing when released.
 source "$(dirname "$0")/lib.sh"
 start_display
 command -v openbox >/dev/null || skip "openbox is not installed"
@@ -12,6 +12,12 @@ start_app
 windows 1
 note=$win
 sleep 0.5
+
+# The window icon, at the four sizes the window manager is given; sent by the program itself
+# after Qt has made the window, so a change in that order would leave the note without one.
+icons=$(xprop -id "$note" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) " ] ||
+    fail "window icon: '$icons'"
 
 above() { xprop -id "$note" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
