@@ -49,18 +49,22 @@ private slots:
     void init() { settings().clear(); }
 
     // Moves within one frame leave only the latest position, applied when the frame ends or the
-    // button is released.
-    void dragCoalescesMoves() {
+    // button is released. A note snaps flush to an edge of the work area when it comes within 20
+    // pixels, holds there while the pointer stays within 20 pixels of where the note would be, and
+    // follows the pointer again beyond that, off the work area too.
+    void dragCoalescesMovesAndSnaps() {
         frmMain w;
         w.move(300, 300);
         w.show();
-        const QPoint grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
+        const QRect area = w.screen()->availableGeometry();
+        QPoint grab;
         const auto send = [&](QEvent::Type type, int dx, int dy, Qt::MouseButtons held) {
             const QPointF global(grab + QPoint(dx, dy));
             QMouseEvent e(type, w.lblCaption->mapFromGlobal(global), global, Qt::LeftButton, held,
                           {});
             QApplication::sendEvent(w.lblCaption, &e);
         };
+        grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
         send(QEvent::MouseButtonPress, 0, 0, Qt::LeftButton);
         send(QEvent::MouseMove, 10, 0, Qt::LeftButton);
         QCOMPARE(w.pos(), QPoint(310, 300)); // the first move at once
@@ -68,10 +72,22 @@ private slots:
         send(QEvent::MouseMove, 40, 7, Qt::LeftButton);
         QCOMPARE(w.pos(), QPoint(310, 300)); // held until the frame ends
         QTRY_COMPARE(w.pos(), QPoint(340, 307));
-        send(QEvent::MouseMove, 50, 7, Qt::LeftButton);
-        send(QEvent::MouseMove, 60, 9, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, 60, 9, Qt::NoButton);
-        QCOMPARE(w.pos(), QPoint(360, 309));
+        send(QEvent::MouseButtonRelease, 40, 7, Qt::NoButton);
+
+        const int right = area.right() + 1 - w.width();
+        // Where the pointer takes the note, and where it ends.
+        const std::pair<int, int> drags[] = {{area.left() + 21, area.left() + 21},
+                                             {area.left() + 20, area.left()},
+                                             {area.left() - 20, area.left()},
+                                             {area.left() - 21, area.left() - 21},
+                                             {right - 20, right}};
+        for (const auto& [to, end] : drags) {
+            grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
+            send(QEvent::MouseButtonPress, 0, 0, Qt::LeftButton);
+            send(QEvent::MouseMove, to - w.x(), 0, Qt::LeftButton);
+            send(QEvent::MouseButtonRelease, to - w.x(), 0, Qt::NoButton);
+            QVERIFY2(w.pos() == QPoint(end, 307), qPrintable(QString("dragged to %1").arg(to)));
+        }
     }
 
     // Rolled up, the note is a tile in place with the start of its text as the icon's tool tip;
