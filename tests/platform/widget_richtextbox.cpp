@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -45,7 +46,11 @@ private slots:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
-    void cleanup() { delete m_window; }
+    void cleanup() {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        delete m_window;
+    }
 
     // Callers see CR LF breaks (a line separator is one too, a non-breaking space stays), and
     // selections count both characters of each; unit_crlf has the position mapping's cases.
@@ -100,6 +105,30 @@ private slots:
         m_box->setSelText("X");
         QCOMPARE(m_box->text(), "aX");
         QVERIFY(runs(m_box->document()).last().fontStrikeOut());
+    }
+
+    // Right presses, double ones too, keep the selection for the window's menus and go no
+    // further; the box opens no menu of its own. A left press and release inside is a click.
+    void mouse() {
+        m_box->setText("hello world");
+        press(m_box, {ShiftRight}, 5);
+        QSignalSpy downs(m_box, &RichTextBox::mouseDown);
+        QSignalSpy clicks(m_box, &RichTextBox::clicked);
+        const QPoint inside(150, 100), global = m_box->viewport()->mapToGlobal(inside);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+            QMouseEvent right(type, inside, global, Qt::RightButton, Qt::RightButton, {});
+            right.ignore();
+            QApplication::sendEvent(m_box->viewport(), &right);
+            QVERIFY(right.isAccepted());
+        }
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, inside, global);
+        QApplication::sendEvent(m_box->viewport(), &menu);
+        QVERIFY(!QApplication::activePopupWidget() && m_box->selText() == "hello");
+        QTest::mouseClick(m_box->viewport(), Qt::LeftButton, {}, inside);
+        QTest::mousePress(m_box->viewport(), Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(m_box->viewport(), Qt::LeftButton, {}, QPoint(500, 500));
+        QVERIFY(clicks.count() == 1 && m_box->selLength() == 0);
+        QVERIFY(downs.count() == 4 && downs[1][0] == 2 && downs[2][0] == 1 && downs[3][0] == 1);
     }
 
     // The window sees each key's code first (it may open a menu), then hears of each edit while
