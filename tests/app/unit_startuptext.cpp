@@ -9,24 +9,21 @@
 class StartupTextTest : public QObject {
     Q_OBJECT
 private slots:
-    void commandLineNamesANoteFile_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("none") << QStringList{} << QString();
-        QTest::newRow("plain") << QStringList{"/tmp/a.pnf"} << "/tmp/a.pnf";
-        QTest::newRow("capitals in quotes") << QStringList{"\"/tmp/A.PNF\""} << "/tmp/A.PNF";
-        QTest::newRow("unquoted spaces joined")
-            << QStringList{"/tmp/my", "notes/a.pnf"} << "/tmp/my notes/a.pnf";
-        QTest::newRow("no dot before the ending") << QStringList{"/tmp/notepnf"} << "/tmp/notepnf";
-        QTest::newRow("text file") << QStringList{"/tmp/a.txt"} << QString();
-        QTest::newRow("only a leading quote") << QStringList{"\"/tmp/a.pnf"} << "/tmp/a.pnf";
-        QTest::newRow("inner quotes stay") << QStringList{"\"/tmp/\"x\".pnf\""} << "/tmp/\"x\".pnf";
-        QTest::newRow("lone quote") << QStringList{"\""} << QString();
-    }
+    // A note file in quotes or not, spaces joined, capitals allowed; any other file is none.
     void commandLineNamesANoteFile() {
-        QFETCH(QStringList, args);
-        QFETCH(QString, file);
-        QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
+        const std::pair<QStringList, QString> cases[] = {
+            {{}, ""},
+            {{"/tmp/a.pnf"}, "/tmp/a.pnf"},
+            {{"\"/tmp/A.PNF\""}, "/tmp/A.PNF"},
+            {{"/tmp/my", "notes/a.pnf"}, "/tmp/my notes/a.pnf"},
+            {{"/tmp/notepnf"}, "/tmp/notepnf"},
+            {{"/tmp/a.txt"}, ""},
+            {{"\"/tmp/a.pnf"}, "/tmp/a.pnf"},
+            {{"\"/tmp/\"x\".pnf\""}, "/tmp/\"x\".pnf"},
+            {{"\""}, ""},
+        };
+        for (const auto& [args, file] : cases)
+            QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
     }
 
     void dateStampHasFullYearAndSeconds() {

