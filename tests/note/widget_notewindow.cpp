@@ -4,6 +4,7 @@
 #include "NoteWidgets.h"
 #include "TestHome.h"
 #include "note/frmMain.h"
+#include "platform/Notice.h"
 #include "platform/PlainText.h"
 #include "platform/RichTextBox.h"
 #include "platform/TopLevel.h"
@@ -254,6 +255,20 @@ private slots:
                         Twips::round((screen.height() * 15 - 2865) / 2 / 15)));
         settings().setValue("Config/SaveSetting", "maybe");
         QVERIFY(!std::make_unique<frmMain>()->menuItems().mnuSaveSettings->isChecked());
+
+        // A settings file that cannot be written (a folder in its place stops root too) is
+        // reported at each change, never taken as saved.
+        const QString file = settings().fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        const qsizetype before = Notice::shown().size();
+        w->menuItems().mnuSaveSettings->trigger();
+        w->menuItems().mnuSaveSettings->trigger();
+        QVERIFY(QDir(file).removeRecursively());
+        const QStringList notices = Notice::shown().mid(before);
+        QVERIFY(notices.size() == 2 &&
+                notices.first().startsWith("Settings could not be saved: ") &&
+                notices.first().contains(file));
     }
 
     // Markup in the date stamp and in the roll-up preview is shown character for character; the
