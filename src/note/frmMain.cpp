@@ -3,7 +3,7 @@
 #include "note/ColorScheme.h"
 #include "note/DateStamp.h"
 #include "note/NoteActivity.h"
-#include "note/NoteLabel.h"
+#include "note/NoteAccessible.h"
 #include "note/NoteSettings.h"
 #include "platform/BgrColor.h"
 #include "platform/Desktop.h"
@@ -73,12 +73,15 @@ QFont noteFont() {
 }
 
 // A picture control, named for screen readers by what it does.
-NoteLabel* picture(QWidget* parent, const QString& name, const QString& description) {
-    auto* l = new NoteLabel(parent);
-    l->setToolTip(name);
-    l->setAccessibleName(name);
-    l->setAccessibleDescription(description);
-    return l;
+NoteControl* picture(std::unique_ptr<NoteControl>& slot, QWidget* window, const QString& name,
+                     const QString& description, QAccessible::Role role) {
+    slot = std::make_unique<NoteControl>(window);
+    NoteControl* c = slot.get();
+    c->setToolTip(name);
+    c->setAccessibleName(name);
+    c->setAccessibleDescription(description);
+    c->setAccessibleRole(role);
+    return c;
 }
 
 } // namespace
@@ -102,6 +105,9 @@ void frmMain::construct(bool restoring) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pinleaf"));
     setAutoFillBackground(true);
+    // The window follows the pointer over its drawn controls: the sizing grip shows its pointer.
+    setMouseTracking(true);
+    NoteWindowAccessible::install();
     WindowIcon::apply(this, NotePictures::windowIconSet());
     createControls();
     wireTextBox();
@@ -122,21 +128,49 @@ void frmMain::menuItemsMade(const NoteMenuItems& m) {
     attachMenuIcons();
 }
 
-frmMain::~frmMain() = default;
+// The text box says nothing more to the window, and the drawn controls go first, so that
+// nothing asks for them while the widgets are torn down.
+frmMain::~frmMain() {
+    RTB1->disconnect(this);
+    m_pressed = nullptr;
+    imgIcon = lblCaption = imgHelp = CloseImage = lblDate = imgResize = nullptr;
+    for (auto& control : m_controls)
+        control.reset();
+}
+
+QList<NoteControl*> frmMain::drawnControls() const {
+    if (!imgIcon)
+        return {};
+    return {imgIcon, lblCaption, imgHelp, CloseImage, lblDate, imgResize};
+}
+
+NoteControl* frmMain::controlAt(const QPoint& pos) const {
+    if (RTB1->geometry().contains(pos))
+        return nullptr;
+    const QList<NoteControl*> controls = drawnControls();
+    for (auto it = controls.crbegin(); it != controls.crend(); ++it)
+        if ((*it)->geometry().contains(pos))
+            return *it;
+    return nullptr;
+}
 
 void frmMain::createControls() {
     // The icon's menu is the window menu; it shows no tip of its own.
-    imgIcon = picture(this, QString(), tr("Opens the window menu"));
+    imgIcon = picture(m_controls[0], this, QString(), tr("Opens the window menu"),
+                      QAccessible::ButtonMenu);
     imgIcon->setPicture(NotePictures::caption(), NotePictures::CaptionPx);
-    imgIcon->setToolTip(QString());
     imgIcon->setAccessibleName(tr("Window menu"));
-    lblCaption = new NoteLabel(this);
+    m_controls[1] = std::make_unique<NoteControl>(this);
+    lblCaption = m_controls[1].get();
     lblCaption->setText(QStringLiteral(" Pinleaf"));
     lblCaption->setFont(verdana(CaptionPoints));
     lblCaption->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
-    imgHelp = picture(this, tr("Display help"), tr("Opens a note that explains the program"));
+    lblCaption->setAccessibleRole(QAccessible::TitleBar);
+    imgHelp = picture(m_controls[2], this, tr("Display help"),
+                      tr("Opens a note that explains the program"), QAccessible::Button);
     imgHelp->setPicture(NotePictures::help(), NotePictures::ButtonPx);
-    CloseImage = picture(this, tr("Close note"), tr("Closes this note"));
+    CloseImage =
+        picture(m_controls[3], this, tr("Close note"), tr("Closes this note"), QAccessible::Button);
     CloseImage->setPicture(NotePictures::close(), NotePictures::ButtonPx);
     RTB1 = new RichTextBox(this);
     RTB1->setFont(noteFont());
@@ -144,24 +178,20 @@ void frmMain::createControls() {
     RTB1->setAcceptRichText(true);
     RTB1->setAccessibleName(tr("Note text"));
     RTB1->setAccessibleDescription(tr("The text of the note; Shift+F10 opens its menu"));
-    // The date comes from the note: NoteLabel shows it as written, never as markup (rich text
+    // The date comes from the note: the control shows it as written, never as markup (rich text
     // would load the pictures it names, and a device or a FIFO would hang the note).
-    lblDate = new NoteLabel(this);
+    m_controls[4] = std::make_unique<NoteControl>(this);
+    lblDate = m_controls[4].get();
     lblDate->setFont(verdana(DatePoints));
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
-    imgResize = picture(this, tr("Resize note"), tr("Drag to change the size of the note"));
+    imgResize = picture(m_controls[5], this, tr("Resize note"),
+                        tr("Drag to change the size of the note"), QAccessible::Grip);
     imgResize->setPicture(NotePictures::resize(), NotePictures::GripPx);
-    imgResize->setCursor(Qt::SizeFDiagCursor);
     Timer1 = new QTimer(this);
     Timer1->setInterval(FiguresRefreshMs);
     // A clock that drifts would now and then skip a second.
     Timer1->setTimerType(Qt::PreciseTimer);
-
-    for (QWidget* w : {static_cast<QWidget*>(imgIcon), static_cast<QWidget*>(lblCaption),
-                       static_cast<QWidget*>(imgHelp), static_cast<QWidget*>(CloseImage),
-                       static_cast<QWidget*>(imgResize), static_cast<QWidget*>(lblDate)})
-        w->installEventFilter(this);
     placeControls();
 }
 

@@ -2,7 +2,7 @@
 #include "note/GripSizing.h"
 #include "note/ImageList.h"
 #include "note/MenuIcons.h"
-#include "note/NoteLabel.h"
+#include "note/NoteControl.h"
 #include "note/NoteLayout.h"
 #include "note/NoteMenus.h"
 #include "note/NoteWindowState.h"
@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class QTimer;
@@ -82,16 +83,23 @@ public:
     // stored every note already) and closes the window.
     void closeForLogoff(bool storedAlready = false);
 
-    // The child controls, named as the rest of the program knows them.
-    NoteLabel* lblCaption = nullptr;
-    NoteLabel* imgIcon = nullptr;
-    NoteLabel* imgHelp = nullptr;
-    NoteLabel* CloseImage = nullptr;
+    // The controls, named as the rest of the program knows them. The text box is a widget; the
+    // others are drawn by the window.
+    NoteControl* lblCaption = nullptr;
+    NoteControl* imgIcon = nullptr;
+    NoteControl* imgHelp = nullptr;
+    NoteControl* CloseImage = nullptr;
     RichTextBox* RTB1 = nullptr;
-    NoteLabel* lblDate = nullptr;
-    NoteLabel* imgResize = nullptr;
+    NoteControl* lblDate = nullptr;
+    NoteControl* imgResize = nullptr;
     QTimer* Timer1 = nullptr;
     ImageList imgList;
+
+    // The drawn controls in the order they are drawn, the last on top; none once the window is
+    // being destroyed.
+    QList<NoteControl*> drawnControls() const;
+    // The drawn control at a point of the window, if the text box does not cover it there.
+    NoteControl* controlAt(const QPoint& pos) const;
 
     const NoteLayout& layoutState() const { return m_layout; }
     clsDockingHandler* dockingHandler() const { return m_docking.get(); }
@@ -139,6 +147,8 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -165,6 +175,12 @@ private:
 
     // Text box and pointer wiring (frmMain_events.cpp).
     void wireTextBox();
+    // Gives a mouse event on the window to the control it belongs to: the one pressed while a
+    // button is held, otherwise the one under the pointer. False when no control takes it.
+    bool routeToControl(QMouseEvent* e);
+    bool controlMouseEvent(NoteControl* control, QMouseEvent* e);
+    void showToolTipAt(const QPoint& pos, const QPoint& globalPos);
+    void updateCursorAt(const QPoint& pos);
     void onContentChanged();
     void onTextClicked();
     void onTextEditing();
@@ -176,10 +192,11 @@ private:
     void showContextMenuForText(const QPoint& at);
     void showPopup(QMenu* menu, const QPoint& at);
 
-    // Moving and corner sizing (frmMain_drag.cpp).
-    bool handleDragEvent(QWidget* surface, QEvent* e);
-    void startDrag(QWidget* surface, const QPointF& globalPos);
-    void continueDrag(QWidget* surface, const QPointF& globalPos);
+    // Moving and corner sizing (frmMain_drag.cpp). `origin` is the top-left corner, in the
+    // window, of what the pointer pressed.
+    bool handleDragEvent(const QPoint& origin, QEvent* e);
+    void startDrag(const QPoint& origin, const QPointF& globalPos);
+    void continueDrag(const QPoint& origin, const QPointF& globalPos);
     // Moves the window to the latest pointer position of the drag.
     void applyDrag();
     void onDragFrame();
@@ -241,6 +258,9 @@ private:
     QString m_colorScheme;
     QString m_tag;
     MenuIcons m_menuIcons;
+    std::array<std::unique_ptr<NoteControl>, 6> m_controls;
+    NoteControl* m_pressed = nullptr; // the control a held button pressed
+    bool m_gripCursor = false;
     NoteLayout m_layout;
     CloseState m_close;
     std::unique_ptr<clsDockingHandler> m_docking;
@@ -249,7 +269,7 @@ private:
     RaiseOnce m_raiseOnce;
     // Pointer moves of a drag are applied at most once a frame; the latest one wins.
     QTimer* m_dragFrame = nullptr;
-    QWidget* m_dragSurface = nullptr;
+    QPoint m_dragOrigin;
     QPointF m_dragPos;
     bool m_dragPending = false;
 };

@@ -11,24 +11,23 @@
 // window, so only differences between these positions matter; they are taken from the global
 // position and the window's own idea of where it is, which stays right however late the window
 // system reports a move.
-static QPointF controlPosition(const QWidget* window, const QWidget* surface,
+static QPointF controlPosition(const QWidget* window, const QPoint& origin,
                                const QPointF& globalPos) {
-    const QPoint offset = surface == window ? QPoint() : surface->mapTo(window, QPoint(0, 0));
-    const QPointF local = globalPos - QPointF(window->pos()) - QPointF(offset);
+    const QPointF local = globalPos - QPointF(window->pos()) - QPointF(origin);
     return QPointF(local.x() * Twips::perPixelX(), local.y() * Twips::perPixelY());
 }
 
-void frmMain::startDrag(QWidget* surface, const QPointF& globalPos) {
+void frmMain::startDrag(const QPoint& origin, const QPointF& globalPos) {
     m_raiseOnce.arm();
-    const QPointF p = controlPosition(this, surface, globalPos);
+    const QPointF p = controlPosition(this, origin, globalPos);
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
 
 // The first move after a pause is applied at once; further moves within the same frame only
 // leave the latest position, applied when the frame ends (or the button is released), so the
 // window system gets one move a frame however fast the pointer reports.
-void frmMain::continueDrag(QWidget* surface, const QPointF& globalPos) {
-    m_dragSurface = surface;
+void frmMain::continueDrag(const QPoint& origin, const QPointF& globalPos) {
+    m_dragOrigin = origin;
     m_dragPos = globalPos;
     if (!m_dragFrame) {
         m_dragFrame = new QTimer(this);
@@ -58,19 +57,19 @@ void frmMain::onDragFrame() {
 
 void frmMain::applyDrag() {
     m_dragPending = false;
-    const QPointF p = controlPosition(this, m_dragSurface, m_dragPos);
+    const QPointF p = controlPosition(this, m_dragOrigin, m_dragPos);
     m_docking->UpdateDockDrag(float(p.x()), float(p.y()));
 }
 
 // The left button starts a drag; moves drag only while the left button alone is held.
-bool frmMain::handleDragEvent(QWidget* surface, QEvent* e) {
+bool frmMain::handleDragEvent(const QPoint& origin, QEvent* e) {
     const auto* me = static_cast<QMouseEvent*>(e);
     if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
-        startDrag(surface, me->globalPosition());
+        startDrag(origin, me->globalPosition());
         return true;
     }
     if (e->type() == QEvent::MouseMove && me->buttons() == Qt::LeftButton) {
-        continueDrag(surface, me->globalPosition());
+        continueDrag(origin, me->globalPosition());
         return true;
     }
     if (e->type() == QEvent::MouseButtonRelease && m_dragPending)
@@ -89,14 +88,4 @@ void frmMain::placeWindow(int x, int y, int width, int height) {
         raise();
         activateWindow();
     }
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* e) {
-    if (!handleDragEvent(this, e))
-        QWidget::mouseMoveEvent(e);
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* e) {
-    if (!handleDragEvent(this, e))
-        QWidget::mouseReleaseEvent(e);
 }

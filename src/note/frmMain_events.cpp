@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 constexpr int ContextMenuKey = 93;
@@ -103,67 +104,137 @@ void frmMain::keyPressEvent(QKeyEvent* e) {
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
+    if (routeToControl(e))
+        return;
     if (e->button() == Qt::RightButton) {
         showPopup(mnuPopUpMenu(), QCursor::pos());
         return;
     }
-    if (!handleDragEvent(this, e))
+    if (!handleDragEvent(QPoint(), e))
         QWidget::mousePressEvent(e);
 }
 
-// A click is a press and a release of the left button over the same picture.
-static bool isClick(const QWidget* picture, const QEvent* e) {
-    const auto* me = static_cast<const QMouseEvent*>(e);
-    return e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton &&
-           picture->rect().contains(me->position().toPoint());
+// A double click elsewhere than on a control is a press, as for any widget.
+void frmMain::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (!routeToControl(e))
+        QWidget::mouseDoubleClickEvent(e);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == RTB1) {
-        if (e->type() == QEvent::KeyPress && isMenuKeys(static_cast<QKeyEvent*>(e))) {
-            m_lastKeyCode = VirtualKey::fromQtKey(Qt::Key_F10);
-            showContextMenuForText(caretPosition());
-            return true;
-        }
-        return QWidget::eventFilter(watched, e);
-    }
+void frmMain::mouseMoveEvent(QMouseEvent* e) {
+    if (routeToControl(e))
+        return;
+    if (e->buttons() == Qt::NoButton)
+        updateCursorAt(e->position().toPoint());
+    if (!handleDragEvent(QPoint(), e))
+        QWidget::mouseMoveEvent(e);
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* e) {
+    if (!routeToControl(e) && !handleDragEvent(QPoint(), e))
+        QWidget::mouseReleaseEvent(e);
+}
+
+// As a widget holds the pointer from a press until its buttons are all released, the control
+// pressed first gets every event until then; a first button pressed chooses anew, so a release
+// that a menu took leaves no control holding on.
+bool frmMain::routeToControl(QMouseEvent* e) {
+    NoteControl* control = nullptr;
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        if (!m_pressed || e->buttons() == e->button())
+            m_pressed = controlAt(e->position().toPoint());
+        control = m_pressed;
+        break;
     case QEvent::MouseMove:
+        control = e->buttons() == Qt::NoButton ? nullptr : m_pressed;
+        break;
+    case QEvent::MouseButtonRelease:
+        control = m_pressed;
+        if (e->buttons() == Qt::NoButton)
+            m_pressed = nullptr;
         break;
     default:
-        return QWidget::eventFilter(watched, e);
+        break;
     }
-    const auto* me = static_cast<QMouseEvent*>(e);
-    if (watched == imgResize)
+    return control && controlMouseEvent(control, e);
+}
+
+// A click is a press and a release of the left button over the same picture.
+static bool isClick(const NoteControl* picture, const QMouseEvent* e) {
+    return e->type() == QEvent::MouseButtonRelease && e->button() == Qt::LeftButton &&
+           picture->geometry().contains(e->position().toPoint());
+}
+
+// The caption and the icon move the note; the icon also rolls it up and opens the window menu;
+// the grip sizes it. The date stamp takes nothing: there the window's own handling goes on.
+bool frmMain::controlMouseEvent(NoteControl* control, QMouseEvent* e) {
+    if (control == imgResize)
         return m_gripSizing.handleGripEvent(e);
-    if (watched == imgIcon) {
-        if (e->type() == QEvent::MouseButtonDblClick && me->button() == Qt::LeftButton) {
+    if (control == imgIcon) {
+        if (e->type() == QEvent::MouseButtonDblClick && e->button() == Qt::LeftButton) {
             if (isRolledUp())
                 restoreSize();
             else
                 rollUp();
-        } else if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::RightButton) {
+        } else if (e->type() == QEvent::MouseButtonPress && e->button() == Qt::RightButton) {
             showPopup(mnuSystemMenu(), QCursor::pos());
         } else {
-            handleDragEvent(imgIcon, e);
+            handleDragEvent(imgIcon->geometry().topLeft(), e);
         }
         return true;
     }
-    if (watched == lblCaption) {
-        handleDragEvent(lblCaption, e);
+    if (control == lblCaption) {
+        handleDragEvent(lblCaption->geometry().topLeft(), e);
         return true;
     }
-    if (watched == CloseImage) {
+    if (control == CloseImage) {
         if (isClick(CloseImage, e))
             close();
         return true;
     }
-    if (watched == imgHelp) {
+    if (control == imgHelp) {
         if (isClick(imgHelp, e))
             DisplayHelpNote();
+        return true;
+    }
+    return false;
+}
+
+// The sizing grip shows the diagonal sizing pointer.
+void frmMain::updateCursorAt(const QPoint& pos) {
+    const bool onGrip = controlAt(pos) == imgResize;
+    if (onGrip == m_gripCursor)
+        return;
+    m_gripCursor = onGrip;
+    if (onGrip)
+        setCursor(Qt::SizeFDiagCursor);
+    else
+        unsetCursor();
+}
+
+void frmMain::showToolTipAt(const QPoint& pos, const QPoint& globalPos) {
+    const NoteControl* control = controlAt(pos);
+    if (control && !control->toolTip().isEmpty())
+        QToolTip::showText(globalPos, control->toolTip(), this, control->geometry());
+    else
+        QToolTip::hideText();
+}
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        showToolTipAt(help->pos(), help->globalPos());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == RTB1 && e->type() == QEvent::KeyPress &&
+        isMenuKeys(static_cast<QKeyEvent*>(e))) {
+        m_lastKeyCode = VirtualKey::fromQtKey(Qt::Key_F10);
+        showContextMenuForText(caretPosition());
         return true;
     }
     return QWidget::eventFilter(watched, e);

@@ -101,29 +101,34 @@ void frmMain::runLayout() {
 }
 
 void frmMain::placeControls() {
-    const auto place = [](QWidget* w, const TwipsRect& r) {
-        w->setGeometry(Twips::toPixels(r.left, r.top, r.width, r.height));
+    const auto pixels = [](const TwipsRect& r) {
+        return Twips::toPixels(r.left, r.top, r.width, r.height);
     };
-    place(imgIcon, m_layout.imgIcon);
-    place(lblCaption, m_layout.lblCaption);
-    place(imgHelp, m_layout.imgHelp);
-    place(CloseImage, m_layout.CloseImage);
-    place(RTB1, m_layout.RTB1);
-    place(lblDate, m_layout.lblDate);
-    place(imgResize, m_layout.imgResize);
+    imgIcon->setGeometry(pixels(m_layout.imgIcon));
+    lblCaption->setGeometry(pixels(m_layout.lblCaption));
+    imgHelp->setGeometry(pixels(m_layout.imgHelp));
+    CloseImage->setGeometry(pixels(m_layout.CloseImage));
+    RTB1->setGeometry(pixels(m_layout.RTB1));
+    lblDate->setGeometry(pixels(m_layout.lblDate));
+    imgResize->setGeometry(pixels(m_layout.imgResize));
 }
 
+// The window draws the separator and then its controls, in order, the later over the earlier;
+// the text box is a widget and lies over them all.
 void frmMain::paintEvent(QPaintEvent* e) {
     QWidget::paintEvent(e);
+    QPainter p(this);
     // Line1: the separator above the date stamp, one pixel high with both ends drawn. It is
     // level, so it is filled as a rectangle: a stroked line costs many times as much.
     const TwipsLine& l = m_layout.Line1;
     const int x1 = Twips::toPixelsX(l.X1);
     const int x2 = Twips::toPixelsX(l.X2);
-    QPainter p(this);
     p.fillRect(
         QRect(QPoint(std::min(x1, x2), Twips::toPixelsY(l.Y1)), QSize(std::abs(x2 - x1) + 1, 1)),
         QColor(0x80, 0x80, 0x80));
+    for (const NoteControl* control : drawnControls())
+        if (e->rect().intersects(control->geometry()))
+            control->draw(p);
 }
 
 void frmMain::moveEvent(QMoveEvent* e) {

@@ -11,6 +11,7 @@
 #include "platform/Twips.h"
 #include "platform/frmAbout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -61,9 +62,8 @@ private slots:
         QPoint grab;
         const auto send = [&](QEvent::Type type, int dx, int dy, Qt::MouseButtons held) {
             const QPointF global(grab + QPoint(dx, dy));
-            QMouseEvent e(type, w.lblCaption->mapFromGlobal(global), global, Qt::LeftButton, held,
-                          {});
-            QApplication::sendEvent(w.lblCaption, &e);
+            QMouseEvent e(type, w.mapFromGlobal(global), global, Qt::LeftButton, held, {});
+            QApplication::sendEvent(&w, &e);
         };
         grab = w.lblCaption->mapToGlobal(QPoint(5, 5));
         send(QEvent::MouseButtonPress, 0, 0, Qt::LeftButton);
@@ -91,6 +91,66 @@ private slots:
         }
     }
 
+    // The drawn controls behave as the widgets they stand for: the text box lies over them and
+    // the grip over the date; a click is a press and a release on the same control; the grip
+    // shows the sizing pointer; tips and screen readers find each control where it is drawn.
+    void drawnControlsActLikeWidgets() {
+        frmMain w;
+        w.move(200, 200);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect icon = w.imgIcon->geometry(), grip = w.imgResize->geometry();
+        QVERIFY(icon.intersects(w.RTB1->geometry()) && grip.intersects(w.lblDate->geometry()));
+        QCOMPARE(w.controlAt(icon.bottomRight()), nullptr);
+        QCOMPARE(w.controlAt(icon.topLeft()), w.imgIcon);
+        QCOMPARE(w.controlAt((grip & w.lblDate->geometry()).center()), w.imgResize);
+        QCOMPARE(w.controlAt(w.lblDate->geometry().topLeft()), w.lblDate);
+
+        QTest::mouseMove(&w, grip.center());
+        QTRY_COMPARE(w.cursor().shape(), Qt::SizeFDiagCursor);
+        QTest::mouseMove(&w, w.lblDate->geometry().topLeft() + QPoint(2, 2));
+        QTRY_COMPARE(w.cursor().shape(), Qt::ArrowCursor);
+
+        const QPoint close = w.CloseImage->geometry().center();
+        QTest::mousePress(&w, Qt::LeftButton, {}, close);
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, w.imgHelp->geometry().center());
+        QVERIFY(w.isVisible());
+
+        for (const auto& [control, tip] :
+             {std::pair{w.lblDate, QString("Note creation time/date stamp")},
+              std::pair{w.CloseImage, QString("Close note")}}) {
+            const QPoint at = control->geometry().center();
+            QHelpEvent hover(QEvent::ToolTip, at, w.mapToGlobal(at));
+            QApplication::sendEvent(&w, &hover);
+            QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text() == tip);
+        }
+        QHelpEvent onCaption(QEvent::ToolTip, w.lblCaption->geometry().center(), QPoint());
+        QApplication::sendEvent(&w, &onCaption);
+        QTRY_VERIFY(!QToolTip::isVisible());
+
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(&w);
+        QVERIFY(note && note->childCount() == 7);
+        QStringList names;
+        for (int i = 0; i < note->childCount(); ++i) {
+            QAccessibleInterface* c = note->child(i);
+            QVERIFY(c && note->indexOfChild(c) == i && c->parent() == note);
+            names << c->text(QAccessible::Name);
+        }
+        QCOMPARE(names, QStringList({"Window menu", "Pinleaf", "Display help", "Close note",
+                                     "Note creation time/date stamp", "Resize note", "Note text"}));
+        const QPoint onClose = w.mapToGlobal(close);
+        QAccessibleInterface* closeItem = note->childAt(onClose.x(), onClose.y());
+        QVERIFY(closeItem && closeItem->role() == QAccessible::Button &&
+                closeItem->rect() == QRect(w.mapToGlobal(w.CloseImage->geometry().topLeft()),
+                                           w.CloseImage->geometry().size()));
+        QCOMPARE(closeItem->text(QAccessible::Description), QString("Closes this note"));
+        const QPoint onText = w.mapToGlobal(icon.bottomRight());
+        QCOMPARE(note->childAt(onText.x(), onText.y())->object(), w.RTB1);
+
+        QTest::mouseClick(&w, Qt::LeftButton, {}, close);
+        QVERIFY(!w.isVisible());
+    }
+
     // Rolled up, the note is a tile in place with the start of its text as the icon's tool tip;
     // restored, it is laid out for its former size. A tile that never rolled up in this window (as
     // a note stored rolled up comes back) gets the default size instead of vanishing.
@@ -109,9 +169,9 @@ private slots:
         QCOMPARE(w.size(), QSize(300, 200));
         QVERIFY(w.imgIcon->toolTip().isEmpty());
         QCOMPARE(w.RTB1->geometry().size(), QSize(285, 153));
-        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
+        QTest::mouseDClick(&w, Qt::LeftButton, {}, w.imgIcon->geometry().center());
         QVERIFY(w.isRolledUp());
-        QTest::mouseDClick(w.imgIcon, Qt::LeftButton);
+        QTest::mouseDClick(&w, Qt::LeftButton, {}, w.imgIcon->geometry().center());
         QCOMPARE(w.size(), QSize(300, 200));
 
         frmMain cut; // a pair cut by the limit leaves its carriage return at the end
@@ -121,7 +181,7 @@ private slots:
         frmMain stored;
         stored.setWidth(500);
         stored.setHeight(425);
-        QTest::mouseDClick(stored.imgIcon, Qt::LeftButton);
+        QTest::mouseDClick(&stored, Qt::LeftButton, {}, stored.imgIcon->geometry().center());
         QCOMPARE(stored.size(), QSize(223, 191));
     }
 
@@ -216,11 +276,11 @@ private slots:
             return pixels(w.grab(w.RTB1->geometry()).toImage(), test);
         };
         const auto white = [](const QColor& c) { return c.lightness() > 160; };
-        QVERIFY(text(white) > 40 && w.lblDate->palette().color(QPalette::WindowText) == Qt::white);
+        QVERIFY(text(white) > 40 && w.palette().color(QPalette::WindowText) == Qt::white);
         w.SetColor("Yellow");
         QCOMPARE(w.colorSchemeName(), QString("Yellow"));
         QCOMPARE(text([](const QColor& c) { return c.blue() > 210; }), 0); // nothing whiter
-        QCOMPARE(w.lblDate->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(w.palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
     // Turning the option on writes the note's look at once and the next note takes it; turning it
@@ -292,8 +352,10 @@ private slots:
         QTextDocument shown; // Qt shows a tool tip that looks like markup as rich text
         shown.setHtml(tip);
         QCOMPARE(shown.toPlainText(), QString("<b>x</b>  <img src=f> and more than"));
-        QToolTip::showText(w.imgIcon->mapToGlobal(QPoint(2, 2)), tip, w.imgIcon);
-        QTRY_VERIFY(QToolTip::isVisible());
+        const QPoint at = w.imgIcon->geometry().topLeft() + QPoint(2, 2);
+        QHelpEvent hover(QEvent::ToolTip, at, w.mapToGlobal(at));
+        QApplication::sendEvent(&w, &hover);
+        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text() == tip);
         QToolTip::hideText();
         QVERIFY(!fifo.wasOpened());
     }

@@ -1,0 +1,93 @@
+// The note's drawn controls: the caption strip drawn once for all notes must still follow its
+// text, size and colours, text is drawn as written where a label would put it and never beyond
+// the control, and pictures fill their control.
+#include "note/ImageList.h"
+#include "note/NoteControl.h"
+
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+// The window's surface around a control, as the control draws itself on it.
+QImage look(const NoteControl& c, const QRect& surface) {
+    QImage image(surface.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.translate(-surface.topLeft());
+    c.draw(p);
+    return image;
+}
+QImage look(const NoteControl& c) {
+    return look(c, c.geometry());
+}
+} // namespace
+
+class NoteControlTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stripFollowsTextSizeAndColours() {
+        QWidget window;
+        NoteControl a(&window), b(&window);
+        for (NoteControl* c : {&a, &b}) {
+            c->setGeometry(QRect(32, 1, 150, 17));
+            c->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
+            c->setText(QStringLiteral(" Pinleaf"));
+        }
+        const QImage clean = look(a);
+        QVERIFY(look(b) == clean && clean.pixelColor(149, 0) == QColor(0x80, 0x80, 0x80));
+        b.setText(QStringLiteral(" Pinleaf*"));
+        QVERIFY(look(b) != clean);
+        b.setText(QStringLiteral(" Pinleaf"));
+        QCOMPARE(look(b), clean);
+        b.setGeometry(QRect(32, 1, 160, 17));
+        QCOMPARE(look(b).pixelColor(159, 8), QColor(0x80, 0x80, 0x80));
+        b.setStrip(Qt::black, Qt::white);
+        QCOMPARE(look(b).pixelColor(159, 8), QColor(Qt::black));
+
+        NoteControl picture(&window);
+        picture.setGeometry(QRect(0, 0, 17, 17));
+        QVERIFY(picture.picture().isNull());
+        picture.setPicture(NotePictures::close(), NotePictures::ButtonPx);
+        picture.setGeometry(QRect(5, 5, 34, 20));
+        QCOMPARE(picture.picture().size(), QSize(34, 20));
+        const QImage placed = look(picture, QRect(0, 0, 50, 50));
+        QCOMPARE(placed.copy(5, 5, 34, 20), picture.picture().toImage().convertToFormat(
+                                                  QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(placed.pixelColor(4, 4).alpha(), 0);
+    }
+
+    // Text is drawn from its baseline, character for character: it must look exactly as a label
+    // aligned left and centred vertically draws it, at every height and size, markup included,
+    // and nothing of it may land outside the control.
+    void textSitsWhereALabelPutsIt() {
+        QWidget window;
+        NoteControl c(&window);
+        const QRect surface(0, 0, 200, 40);
+        for (const QString text : {"12/6/2026 9:15:58 AM", "<b>x</b> &amp;"}) {
+            c.setText(text);
+            for (double points : {6.0, 8.25, 11.5}) {
+                QFont f(QStringLiteral("DejaVu Sans"));
+                f.setPointSizeF(points);
+                c.setFont(f);
+                for (int h = 8; h <= 30; h += 3) {
+                    // Narrow enough that the longer text is cut at the control's right edge.
+                    c.setGeometry(QRect(3, 5, 100, h));
+                    QImage expected(surface.size(), QImage::Format_ARGB32_Premultiplied);
+                    expected.fill(Qt::transparent);
+                    QPainter p(&expected);
+                    p.setClipRect(c.geometry());
+                    p.setFont(f);
+                    p.setPen(window.palette().color(QPalette::WindowText));
+                    p.drawText(c.geometry(), Qt::AlignLeft | Qt::AlignVCenter, text);
+                    p.end();
+                    QVERIFY2(look(c, surface) == expected,
+                             qPrintable(QString("%1: %2 pt, %3 px").arg(text).arg(points).arg(h)));
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(NoteControlTest)
+#include "widget_notecontrol.moc"
