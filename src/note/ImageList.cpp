@@ -75,8 +75,8 @@ QIcon drawn(int index) {
 
 const QList<Drawn>& drawnPictures() {
     static const QList<Drawn> pictures{
-        {QStringLiteral("pinleaf"), {16, 32, 64, 128}}, {QStringLiteral("imgIcon"), {CaptionPx}},
-        {QStringLiteral("imgHelp"), {ButtonPx}},        {QStringLiteral("CloseImage"), {ButtonPx}},
+        {QStringLiteral("pinleaf"), {16, 32, 64}}, {QStringLiteral("imgIcon"), {CaptionPx}},
+        {QStringLiteral("imgHelp"), {ButtonPx}},   {QStringLiteral("CloseImage"), {ButtonPx}},
         {QStringLiteral("imgResize"), {GripPx}},
     };
     return pictures;

@@ -13,10 +13,10 @@ windows 1
 note=$win
 sleep 0.5
 
-# The window icon, at the four sizes the window manager is given; sent by the program itself
+# The window icon, at the three sizes the window manager is given; sent by the program itself
 # after Qt has made the window, so a change in that order would leave the note without one.
 icons=$(xprop -id "$note" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-[ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) " ] ||
+[ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (64 x 64) " ] ||
     fail "window icon: '$icons'"
 
 above() { xprop -id "$note" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
