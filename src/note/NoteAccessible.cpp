@@ -17,9 +17,7 @@ public:
 
     bool isValid() const override { return control() != nullptr; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return m_note ? m_note->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return m_note ? m_note->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return m_note ? QAccessible::queryAccessibleInterface(m_note) : nullptr;
     }

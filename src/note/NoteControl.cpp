@@ -120,8 +120,8 @@ void NoteControl::drawText(QPainter& p) const {
     p.setClipRect(m_geometry);
     p.setFont(m_font);
     p.setPen(m_window->palette().color(QPalette::WindowText));
-    p.drawText(QPointF(m_geometry.left(), m_geometry.top() + (m_geometry.height() - m_textHeight) / 2 +
-                                              m_ascent),
+    p.drawText(QPointF(m_geometry.left(),
+                       m_geometry.top() + (m_geometry.height() - m_textHeight) / 2 + m_ascent),
                m_text);
     p.restore();
 }

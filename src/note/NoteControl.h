@@ -83,8 +83,8 @@ private:
     QString m_accessibleName;
     QString m_accessibleDescription;
     QAccessible::Role m_role = QAccessible::StaticText;
-    // The strip's cache key and the pixel ratio it was made for, and the text's ascent and height in the control's font; made when
-    // first drawn after a change.
+    // The strip's cache key and the pixel ratio it was made for, and the text's ascent and height
+    // in the control's font; made when first drawn after a change.
     mutable QString m_stripKey;
     mutable qreal m_stripRatio = 0;
     mutable qreal m_ascent = -1;

@@ -2,8 +2,8 @@
 
 #include "note/ColorScheme.h"
 #include "note/DateStamp.h"
-#include "note/NoteActivity.h"
 #include "note/NoteAccessible.h"
+#include "note/NoteActivity.h"
 #include "note/NoteSettings.h"
 #include "platform/BgrColor.h"
 #include "platform/Desktop.h"
@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QTimer>
 
 namespace {
@@ -56,9 +57,14 @@ constexpr double DatePoints = 8.25;
 // How near, in pixels, a dragged note comes to a screen edge before it snaps to it.
 constexpr int SnapPixels = 20;
 
+// Verdana where the machine has it, else DejaVu Sans. The caption and the date are plain Latin
+// text that either font holds whole, so the family is settled once and asked for alone: a list
+// that names a missing family makes every size look up fallbacks for it.
 QFont verdana(double points) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont f(family);
     f.setPointSizeF(points);
     return f;
 }

@@ -52,8 +52,8 @@ private slots:
         picture.setGeometry(QRect(5, 5, 34, 20));
         QCOMPARE(picture.picture().size(), QSize(34, 20));
         const QImage placed = look(picture, QRect(0, 0, 50, 50));
-        QCOMPARE(placed.copy(5, 5, 34, 20), picture.picture().toImage().convertToFormat(
-                                                  QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(placed.copy(5, 5, 34, 20),
+                 picture.picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(placed.pixelColor(4, 4).alpha(), 0);
     }
 

@@ -117,7 +117,8 @@ private slots:
         const auto rightClick = [](QWidget* at, QPoint pos) {
             return menuOpenedBy([&] { QTest::mouseClick(at, Qt::RightButton, {}, pos); });
         };
-        QCOMPARE(rightClick(&w, w.imgIcon->geometry().topLeft() + QPoint(10, 10)), w.mnuSystemMenu());
+        QCOMPARE(rightClick(&w, w.imgIcon->geometry().topLeft() + QPoint(10, 10)),
+                 w.mnuSystemMenu());
         QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(30, 8)), w.mnuPopUpSelect());
         QCOMPARE(w.RTB1->selLength(), 1);
         w.RTB1->setSelStart(0);
