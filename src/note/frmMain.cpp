@@ -201,7 +201,8 @@ void frmMain::createControls() {
     placeControls();
 }
 
-// The loading steps of a new window, in their fixed order.
+// The loading steps of a new window, in their fixed order. A stored note brings its own date
+// stamp and geometry, which follow at once, so a restored window skips the new note's.
 void frmMain::loadWindow(bool restoring) {
     applyStartupGeometry(restoring);
     if (!restoring)
@@ -211,19 +212,21 @@ void frmMain::loadWindow(bool restoring) {
     m_docking->setSnapDistance(Twips::round(SnapPixels * Twips::perPixelX()));
     TopLevel::SetWindowTopmost(this, TopLevel::Topmost);
     setTopChecked(true);
-    lblDate->setText(DateStamp::now());
+    if (!restoring)
+        lblDate->setText(DateStamp::now());
     Desktop::addDropShadow(this);
 }
 
 void frmMain::applyStartupGeometry(bool restoring) {
     const NoteSettings::NewNote n = NoteSettings::readNewNote();
+    setSaveSettingsChecked(n.saveSettings);
+    if (restoring)
+        return;
     setHeight(n.height);
     setWidth(n.width);
     setTop(n.top);
     setLeft(n.left);
-    setSaveSettingsChecked(n.saveSettings);
-    if (!restoring)
-        SetColor(n.color);
+    SetColor(n.color);
 }
 
 void frmMain::attachMenuIcons() {
