@@ -92,13 +92,15 @@ NoteControl* picture(std::unique_ptr<NoteControl>& slot, QWidget* window, const 
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), NoteMenus(this) {
+// A note starts in the top band; the loading steps confirm it, which then costs nothing.
+constexpr Qt::WindowFlags NoteWindowFlags =
+    Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent, NoteWindowFlags), NoteMenus(this) {
     construct(false);
 }
 
-frmMain::frmMain(const Restoring& note)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), NoteMenus(this) {
+frmMain::frmMain(const Restoring& note) : QWidget(nullptr, NoteWindowFlags), NoteMenus(this) {
     if (!note.color.isNull())
         setPalette(notePalette(palette(), note.color));
     construct(true);
@@ -272,7 +274,10 @@ void frmMain::SetColor(const QString& strColor) {
         RTB1->clearSelColor();
     else
         RTB1->setSelColor(ink);
-    setPalette(notePalette(palette(), strColor));
+    // A restored note has its palette from the start; setting it again would walk every child.
+    const QPalette colours = notePalette(palette(), strColor);
+    if (colours != palette())
+        setPalette(colours);
     m_colorScheme = strColor;
     setCheckedColor(checked);
     NoteActivity::notify();

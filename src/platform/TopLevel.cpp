@@ -11,6 +11,8 @@ bool SetWindowTopmost(QWidget* window, int mode) {
         return false;
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, mode == Topmost);
+    if (flags == window->windowFlags())
+        return true;
     if (QWindow* handle = window->windowHandle()) {
         // Changed in place: setWindowFlags() would hide the window and may recreate it.
         window->overrideWindowFlags(flags);

@@ -185,6 +185,23 @@ QString textContent(pugi::xml_node element) {
 // A geometry number in any decimal spelling ("2865", " 300 ", "+5", "2865.0", "1e3"), rounded to
 // whole twips with halves to even and kept inside the 32-bit range. False for anything else.
 bool toTwips(const QString& text, qint32& out) {
+    // Stores hold plain whole numbers; those are read directly.
+    const qsizetype n = text.size();
+    if (n > 0 && n <= 9) {
+        qint32 value = 0;
+        qsizetype i = text.front() == QLatin1Char('-') ? 1 : 0;
+        const bool negative = i == 1;
+        bool digits = i < n;
+        for (; digits && i < n; ++i) {
+            const char16_t c = text.at(i).unicode();
+            digits = c >= u'0' && c <= u'9';
+            value = value * 10 + (c - u'0');
+        }
+        if (digits) {
+            out = negative ? -value : value;
+            return true;
+        }
+    }
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
