@@ -1,6 +1,7 @@
 // Moving the note with the pointer and sizing it from its corner grip.
 #include "note/frmMain.h"
 
+#include "platform/QuietMoves.h"
 #include "platform/Twips.h"
 
 #include <QMouseEvent>
@@ -19,6 +20,7 @@ static QPointF controlPosition(const QWidget* window, const QPoint& origin,
 
 void frmMain::startDrag(const QPoint& origin, const QPointF& globalPos) {
     m_raiseOnce.arm();
+    QuietMoves::hold(this);
     const QPointF p = controlPosition(this, origin, globalPos);
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
@@ -72,8 +74,11 @@ bool frmMain::handleDragEvent(const QPoint& origin, QEvent* e) {
         continueDrag(origin, me->globalPosition());
         return true;
     }
-    if (e->type() == QEvent::MouseButtonRelease && m_dragPending)
-        applyDrag();
+    if (e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton) {
+        if (m_dragPending)
+            applyDrag();
+        QuietMoves::release(this);
+    }
     return false;
 }
 

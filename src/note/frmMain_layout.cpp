@@ -3,6 +3,7 @@
 
 #include "note/NoteActivity.h"
 #include "note/ScreenFit.h"
+#include "platform/QuietMoves.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
@@ -143,5 +144,6 @@ void frmMain::showEvent(QShowEvent* e) {
 
 void frmMain::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
+    QuietMoves::release(this);
     NoteActivity::notify();
 }

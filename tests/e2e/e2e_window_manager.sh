@@ -48,5 +48,17 @@ xdotool mousemove_relative 120 90 sleep 0.2 mousemove_relative 40 30 sleep 0.5
     fail "the note kept sizing after the release: $(geometry_of "$note")"
 screenshot wm-2-sized
 alive "$APP_PID" || fail "Pinleaf ended while sizing"
+
+# Dragged by its caption under the window manager and then moved by another program, the note is
+# stored where it shows (15 twips a pixel): the program keeps its own idea of its place during a
+# drag, and hears of moves again once the drag is over.
+read -r x y _ _ <<<"$(geometry_of "$note")"
+drag 1 $((x + 60)) $((y + 8)) $((x + 100)) $((y + 40)) $((x + 160)) $((y + 90))
+read -r x2 y2 _ _ <<<"$(geometry_of "$note")"
+[ "$x2 $y2" = "$((x + 100)) $((y + 82))" ] || fail "dragged from $x $y to $x2 $y2"
+xdotool windowmove "$note" 230 170 sleep 0.5
+read -r x y _ _ <<<"$(geometry_of "$note")"
 end_app TERM
+grep -q "<LEFT>$((x * 15))</LEFT>" "$STORE" && grep -q "<TOP>$((y * 15))</TOP>" "$STORE" ||
+    fail "shown at $x $y, stored at $(grep -o '<LEFT>[^<]*</LEFT>\|<TOP>[^<]*</TOP>' "$STORE" | tr '\n' ' ')"
 echo "PASS"
