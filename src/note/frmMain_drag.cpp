@@ -1,8 +1,8 @@
 // Moving the note with the pointer and sizing it from its corner grip.
 #include "note/frmMain.h"
 
-#include "platform/QuietMoves.h"
 #include "platform/Twips.h"
+#include "platform/WindowEchoes.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -20,7 +20,7 @@ static QPointF controlPosition(const QWidget* window, const QPoint& origin,
 
 void frmMain::startDrag(const QPoint& origin, const QPointF& globalPos) {
     m_raiseOnce.arm();
-    QuietMoves::hold(this);
+    WindowEchoes::holdMoves(this);
     const QPointF p = controlPosition(this, origin, globalPos);
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
@@ -77,7 +77,7 @@ bool frmMain::handleDragEvent(const QPoint& origin, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton) {
         if (m_dragPending)
             applyDrag();
-        QuietMoves::release(this);
+        WindowEchoes::releaseMoves(this);
     }
     return false;
 }

@@ -3,9 +3,9 @@
 
 #include "note/NoteActivity.h"
 #include "note/ScreenFit.h"
-#include "platform/QuietMoves.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowEchoes.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -139,11 +139,14 @@ void frmMain::moveEvent(QMoveEvent* e) {
 
 void frmMain::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    // A note above others has that state written as it is mapped, just after this.
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        WindowEchoes::skipStateEcho(this);
     NoteActivity::notify();
 }
 
 void frmMain::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    QuietMoves::release(this);
+    WindowEchoes::releaseMoves(this);
     NoteActivity::notify();
 }

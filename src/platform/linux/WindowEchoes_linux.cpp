@@ -1,0 +1,109 @@
+#include "platform/WindowEchoes.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#ifdef PINLEAF_HAVE_XCB
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSet>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+#ifdef PINLEAF_HAVE_XCB
+xcb_atom_t netWmStateAtom() {
+    static const xcb_atom_t atom = [] {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+        if (!c)
+            return xcb_atom_t(XCB_ATOM_NONE);
+        static const char name[] = "_NET_WM_STATE";
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return a;
+    }();
+    return atom;
+}
+
+// Drops the ConfigureNotify events of windows whose moves are held, and the first
+// PropertyNotify of _NET_WM_STATE of windows just shown, before Qt handles them.
+class EchoFilter : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if ((m_movesHeld.isEmpty() && m_stateEchoes.isEmpty()) ||
+            eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & ~0x80) {
+        case XCB_CONFIGURE_NOTIFY:
+            return m_movesHeld.contains(
+                static_cast<const xcb_configure_notify_event_t*>(message)->window);
+        case XCB_PROPERTY_NOTIFY: {
+            const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+            return property->atom == m_stateAtom && property->state == XCB_PROPERTY_NEW_VALUE &&
+                   m_stateEchoes.remove(property->window);
+        }
+        default:
+            return false;
+        }
+    }
+
+    QSet<xcb_window_t> m_movesHeld;
+    QSet<xcb_window_t> m_stateEchoes;
+    xcb_atom_t m_stateAtom = XCB_ATOM_NONE;
+};
+
+EchoFilter* filter() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    static EchoFilter* instance = [] {
+        auto* f = new EchoFilter;
+        f->m_stateAtom = netWmStateAtom();
+        QCoreApplication::instance()->installNativeEventFilter(f);
+        return f;
+    }();
+    return instance;
+}
+#endif
+} // namespace
+
+namespace WindowEchoes {
+
+void holdMoves(QWidget* window) {
+#ifdef PINLEAF_HAVE_XCB
+    if (EchoFilter* f = filter(); f && window->internalWinId())
+        f->m_movesHeld.insert(xcb_window_t(window->internalWinId()));
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+void releaseMoves(QWidget* window) {
+#ifdef PINLEAF_HAVE_XCB
+    EchoFilter* f = filter();
+    if (!f || !f->m_movesHeld.remove(xcb_window_t(window->internalWinId())))
+        return;
+    // The window system confirms the place the widget holds, and Qt's window learns it.
+    if (QWindow* handle = window->windowHandle())
+        handle->setGeometry(window->geometry());
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+void skipStateEcho(QWidget* window) {
+#ifdef PINLEAF_HAVE_XCB
+    if (EchoFilter* f = filter(); f && f->m_stateAtom != XCB_ATOM_NONE && window->internalWinId())
+        f->m_stateEchoes.insert(xcb_window_t(window->internalWinId()));
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+} // namespace WindowEchoes
