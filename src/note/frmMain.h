@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QTimer;
 class DroppedData;
@@ -194,6 +195,9 @@ private:
 
     // Moving and corner sizing (frmMain_drag.cpp). `origin` is the top-left corner, in the
     // window, of what the pointer pressed.
+    // The frame's top-left corner on the screen, where the window was last put during a drag.
+    QPoint framePos() const { return m_heldFramePos.value_or(pos()); }
+    void endDrag();
     bool handleDragEvent(const QPoint& origin, QEvent* e);
     void startDrag(const QPoint& origin, const QPointF& globalPos);
     void continueDrag(const QPoint& origin, const QPointF& globalPos);
@@ -270,6 +274,8 @@ private:
     // Pointer moves of a drag are applied at most once a frame; the latest one wins.
     QTimer* m_dragFrame = nullptr;
     QPoint m_dragOrigin;
+    // Where a drag last put the window while its moves went to the window system directly.
+    std::optional<QPoint> m_heldFramePos;
     QPointF m_dragPos;
     bool m_dragPending = false;
 };

@@ -12,16 +12,16 @@
 // window, so only differences between these positions matter; they are taken from the global
 // position and the window's own idea of where it is, which stays right however late the window
 // system reports a move.
-static QPointF controlPosition(const QWidget* window, const QPoint& origin,
+static QPointF controlPosition(const QPoint& windowPos, const QPoint& origin,
                                const QPointF& globalPos) {
-    const QPointF local = globalPos - QPointF(window->pos()) - QPointF(origin);
+    const QPointF local = globalPos - QPointF(windowPos) - QPointF(origin);
     return QPointF(local.x() * Twips::perPixelX(), local.y() * Twips::perPixelY());
 }
 
 void frmMain::startDrag(const QPoint& origin, const QPointF& globalPos) {
     m_raiseOnce.arm();
     WindowEchoes::holdMoves(this);
-    const QPointF p = controlPosition(this, origin, globalPos);
+    const QPointF p = controlPosition(framePos(), origin, globalPos);
     m_docking->StartDockDrag(float(p.x()), float(p.y()));
 }
 
@@ -59,7 +59,7 @@ void frmMain::onDragFrame() {
 
 void frmMain::applyDrag() {
     m_dragPending = false;
-    const QPointF p = controlPosition(this, m_dragOrigin, m_dragPos);
+    const QPointF p = controlPosition(framePos(), m_dragOrigin, m_dragPos);
     m_docking->UpdateDockDrag(float(p.x()), float(p.y()));
 }
 
@@ -77,18 +77,30 @@ bool frmMain::handleDragEvent(const QPoint& origin, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton) {
         if (m_dragPending)
             applyDrag();
-        WindowEchoes::releaseMoves(this);
+        endDrag();
     }
     return false;
+}
+
+// The widget takes the place the drag left the window at, and hears of moves again.
+void frmMain::endDrag() {
+    WindowEchoes::releaseMoves(this);
+    m_heldFramePos.reset();
 }
 
 // A moved note comes to the top of its band and becomes active. Doing that once per drag is
 // enough (nothing else comes above it while the pointer holds it) and halves what a drag costs.
 void frmMain::placeWindow(int x, int y, int width, int height) {
-    if (QSize(width, height) == size())
-        move(x, y);
-    else
+    if (QSize(width, height) == size()) {
+        if (WindowEchoes::moveHeld(this, QPoint(x, y)))
+            m_heldFramePos = QPoint(x, y);
+        else
+            move(x, y);
+    } else {
+        // A change of size goes through Qt, which then knows the place again.
+        endDrag();
         setGeometry(x, y, width, height);
+    }
     if (m_raiseOnce.take()) {
         raise();
         activateWindow();

@@ -30,10 +30,10 @@ QRect virtualDesktop() {
 } // namespace
 
 double frmMain::Left() const {
-    return Twips::fromPixelsX(x());
+    return Twips::fromPixelsX(framePos().x());
 }
 double frmMain::Top() const {
-    return Twips::fromPixelsY(y());
+    return Twips::fromPixelsY(framePos().y());
 }
 double frmMain::Width() const {
     return Twips::fromPixelsX(width());
@@ -147,6 +147,6 @@ void frmMain::showEvent(QShowEvent* e) {
 
 void frmMain::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    WindowEchoes::releaseMoves(this);
+    endDrag();
     NoteActivity::notify();
 }

@@ -7,6 +7,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHash>
 #include <QSet>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -55,6 +56,8 @@ public:
     }
 
     QSet<xcb_window_t> m_movesHeld;
+    // Where moveHeld() last put each held window.
+    QHash<xcb_window_t, QPoint> m_heldPlaces;
     QSet<xcb_window_t> m_stateEchoes;
     xcb_atom_t m_stateAtom = XCB_ATOM_NONE;
 };
@@ -84,12 +87,42 @@ void holdMoves(QWidget* window) {
 #endif
 }
 
+bool moveHeld(QWidget* window, const QPoint& framePos) {
+#ifdef PINLEAF_HAVE_XCB
+    EchoFilter* f = filter();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!f || !f->m_movesHeld.contains(id))
+        return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    // Qt asks the window manager to place a widget's frame at its position (north-west gravity);
+    // the same request without the size leaves the frame where the widget would have put it.
+    const int32_t place[] = {framePos.x(), framePos.y()};
+    xcb_configure_window(c, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    xcb_flush(c);
+    f->m_heldPlaces.insert(id, framePos);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(framePos);
+    return false;
+#endif
+}
+
 void releaseMoves(QWidget* window) {
 #ifdef PINLEAF_HAVE_XCB
     EchoFilter* f = filter();
-    if (!f || !f->m_movesHeld.remove(xcb_window_t(window->internalWinId())))
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!f || !f->m_movesHeld.remove(id))
         return;
-    // The window system confirms the place the widget holds, and Qt's window learns it.
+    // The widget takes the place the window was moved to, and the window system confirms it.
+    if (const auto place = f->m_heldPlaces.find(id); place != f->m_heldPlaces.end()) {
+        const QPoint framePos = *place;
+        f->m_heldPlaces.erase(place);
+        window->move(framePos);
+    }
     if (QWindow* handle = window->windowHandle())
         handle->setGeometry(window->geometry());
 #else
