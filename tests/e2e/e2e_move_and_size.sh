@@ -12,7 +12,7 @@ windows 1
 # Each step: where the caption is grabbed (60 right and 8 down of the corner, past the help
 # picture), the points it is dragged through, where the note must end up, and why.
 x=300 y=300
-for step in "-|300 300|restored" "200 308 70 308|0 300|left edge (10 pixels off)" \
+for step in "-|300 300|restored" "200 308 70 308 78 308|0 300|left edge (10 pixels off), held there" \
     "150 308|90 300|pulled from the left edge" "600 308 1110 308|1057 300|right edge" \
     "700 100 700 13|640 0|top edge" "700 500 700 848|640 833|bottom edge" "500 500|440 492|middle"; do
     IFS='|' read -r path want why <<<"$step"
