@@ -16,10 +16,14 @@
 
 namespace {
 #ifdef PINLEAF_HAVE_XCB
+xcb_connection_t* x11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 xcb_atom_t netWmStateAtom() {
     static const xcb_atom_t atom = [] {
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+        xcb_connection_t* c = x11Connection();
         if (!c)
             return xcb_atom_t(XCB_ATOM_NONE);
         static const char name[] = "_NET_WM_STATE";
@@ -58,6 +62,9 @@ public:
     QSet<xcb_window_t> m_movesHeld;
     // Where moveHeld() last put each held window.
     QHash<xcb_window_t, QPoint> m_heldPlaces;
+    // The event masks the held windows had: without structure notices while held, the X server
+    // sends no report of their moves at all.
+    QHash<xcb_window_t, uint32_t> m_heldMasks;
     QSet<xcb_window_t> m_stateEchoes;
     xcb_atom_t m_stateAtom = XCB_ATOM_NONE;
 };
@@ -80,8 +87,24 @@ namespace WindowEchoes {
 
 void holdMoves(QWidget* window) {
 #ifdef PINLEAF_HAVE_XCB
-    if (EchoFilter* f = filter(); f && window->internalWinId())
-        f->m_movesHeld.insert(xcb_window_t(window->internalWinId()));
+    EchoFilter* f = filter();
+    xcb_connection_t* c = f ? x11Connection() : nullptr;
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!c || !id || f->m_movesHeld.contains(id))
+        return;
+    f->m_movesHeld.insert(id);
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr);
+    if (attributes) {
+        const uint32_t mask = attributes->your_event_mask;
+        const uint32_t quiet = mask & ~uint32_t(XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+        if (quiet != mask) {
+            f->m_heldMasks.insert(id, mask);
+            xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &quiet);
+            xcb_flush(c);
+        }
+        free(attributes);
+    }
 #else
     Q_UNUSED(window);
 #endif
@@ -93,8 +116,7 @@ bool moveHeld(QWidget* window, const QPoint& framePos) {
     const auto id = xcb_window_t(window->internalWinId());
     if (!f || !f->m_movesHeld.contains(id))
         return false;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     if (!c)
         return false;
     // Qt asks the window manager to place a widget's frame at its position (north-west gravity);
@@ -117,6 +139,11 @@ void releaseMoves(QWidget* window) {
     const auto id = xcb_window_t(window->internalWinId());
     if (!f || !f->m_movesHeld.remove(id))
         return;
+    if (const auto mask = f->m_heldMasks.find(id); mask != f->m_heldMasks.end()) {
+        if (xcb_connection_t* c = x11Connection())
+            xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &*mask);
+        f->m_heldMasks.erase(mask);
+    }
     // The widget takes the place the window was moved to, and the window system confirms it.
     if (const auto place = f->m_heldPlaces.find(id); place != f->m_heldPlaces.end()) {
         const QPoint framePos = *place;
