@@ -3,9 +3,12 @@
 #include "note/ImageList.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QWidget>
+
+#include <bit>
 
 namespace {
 constexpr Qt::Alignment TextAlignment = Qt::AlignLeft | Qt::AlignVCenter;
@@ -73,12 +76,18 @@ QPixmap NoteControl::stripDrawing() const {
     const qreal dpr = pixelRatio();
     if (m_stripKey.isEmpty() || m_stripRatio != dpr) {
         m_stripRatio = dpr;
+        // Every note's strip has the same font: its key is made once for all of them.
+        static QHash<QFont, QString> fontKeys;
+        auto fontKey = fontKeys.constFind(m_font);
+        if (fontKey == fontKeys.constEnd())
+            fontKey = fontKeys.insert(m_font, m_font.key());
         m_stripKey = QStringLiteral("pinleaf-strip:%1:%2:%3:%4:%5x%6@%7")
-                         .arg(m_text, m_font.key(), m_fill.name(QColor::HexArgb),
-                              m_ink.name(QColor::HexArgb))
+                         .arg(m_text, *fontKey)
+                         .arg(m_fill.rgba())
+                         .arg(m_ink.rgba())
                          .arg(m_geometry.width())
                          .arg(m_geometry.height())
-                         .arg(dpr);
+                         .arg(std::bit_cast<quint64>(dpr));
     }
     QPixmap drawing;
     if (!QPixmapCache::find(m_stripKey, &drawing)) {
