@@ -6,36 +6,14 @@
 #ifdef PINLEAF_HAVE_XCB
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHash>
 #include <QSet>
-#include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
+#include "platform/linux/XcbConnection.h"
 #endif
 
 namespace {
 #ifdef PINLEAF_HAVE_XCB
-xcb_connection_t* x11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t netWmStateAtom() {
-    static const xcb_atom_t atom = [] {
-        xcb_connection_t* c = x11Connection();
-        if (!c)
-            return xcb_atom_t(XCB_ATOM_NONE);
-        static const char name[] = "_NET_WM_STATE";
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return a;
-    }();
-    return atom;
-}
-
 // Drops the ConfigureNotify events of windows whose moves are held, and the first
 // PropertyNotify of _NET_WM_STATE of windows just shown, before Qt handles them.
 class EchoFilter : public QAbstractNativeEventFilter {
@@ -70,11 +48,11 @@ public:
 };
 
 EchoFilter* filter() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    if (!XcbConnection::get())
         return nullptr;
     static EchoFilter* instance = [] {
         auto* f = new EchoFilter;
-        f->m_stateAtom = netWmStateAtom();
+        f->m_stateAtom = XcbConnection::atom("_NET_WM_STATE");
         QCoreApplication::instance()->installNativeEventFilter(f);
         return f;
     }();
@@ -88,7 +66,7 @@ namespace WindowEchoes {
 void holdMoves(QWidget* window) {
 #ifdef PINLEAF_HAVE_XCB
     EchoFilter* f = filter();
-    xcb_connection_t* c = f ? x11Connection() : nullptr;
+    xcb_connection_t* c = f ? XcbConnection::get() : nullptr;
     const auto id = xcb_window_t(window->internalWinId());
     if (!c || !id || f->m_movesHeld.contains(id))
         return;
@@ -116,7 +94,7 @@ bool moveHeld(QWidget* window, const QPoint& framePos) {
     const auto id = xcb_window_t(window->internalWinId());
     if (!f || !f->m_movesHeld.contains(id))
         return false;
-    xcb_connection_t* c = x11Connection();
+    xcb_connection_t* c = XcbConnection::get();
     if (!c)
         return false;
     // Qt asks the window manager to place a widget's frame at its position (north-west gravity);
@@ -140,7 +118,7 @@ void releaseMoves(QWidget* window) {
     if (!f || !f->m_movesHeld.remove(id))
         return;
     if (const auto mask = f->m_heldMasks.find(id); mask != f->m_heldMasks.end()) {
-        if (xcb_connection_t* c = x11Connection())
+        if (xcb_connection_t* c = XcbConnection::get())
             xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &*mask);
         f->m_heldMasks.erase(mask);
     }

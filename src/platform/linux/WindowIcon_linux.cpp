@@ -1,16 +1,13 @@
 #include "platform/WindowIcon.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QWidget>
 
 #ifdef PINLEAF_HAVE_XCB
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
+#include "platform/linux/XcbConnection.h"
 #endif
 
 namespace {
@@ -28,25 +25,6 @@ QList<quint32> netWmIcon(const QIcon& set) {
         }
     }
     return data;
-}
-
-xcb_connection_t* x11Connection() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t netWmIconAtom(xcb_connection_t* c) {
-    static const xcb_atom_t atom = [c] {
-        static const char name[] = "_NET_WM_ICON";
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return a;
-    }();
-    return atom;
 }
 
 // Sends the prepared icon to each native window the widget gets, when the widget is shown on
@@ -75,7 +53,7 @@ private:
 
     void send(QWidget* window) {
         const WId id = window->internalWinId();
-        const xcb_atom_t atom = netWmIconAtom(m_connection);
+        static const xcb_atom_t atom = XcbConnection::atom("_NET_WM_ICON");
         if (id == m_sentTo || !id || atom == XCB_ATOM_NONE || m_data.isEmpty())
             return;
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, xcb_window_t(id), atom,
@@ -93,7 +71,7 @@ private:
 namespace WindowIcon {
 void apply(QWidget* window, const QIcon& set) {
 #ifdef PINLEAF_HAVE_XCB
-    if (xcb_connection_t* c = x11Connection()) {
+    if (xcb_connection_t* c = XcbConnection::get()) {
         new IconSender(window, c, set);
         return;
     }
