@@ -57,22 +57,39 @@ constexpr double DatePoints = 8.25;
 // How near, in pixels, a dragged note comes to a screen edge before it snaps to it.
 constexpr int SnapPixels = 20;
 
-// Verdana where the machine has it, else DejaVu Sans. The caption and the date are plain Latin
-// text that either font holds whole, so the family is settled once and asked for alone: a list
-// that names a missing family makes every size look up fallbacks for it.
+// The first of the families the machine has, else the last resort. A font asks for one settled
+// family, not a list: a list that names a missing family makes every size look up fallbacks for
+// it, and the families after the first make the text engine look up its fallbacks at once
+// instead of when a character first needs them. The fallbacks a character outside the family
+// finds come from fontconfig's order for that family either way.
+QString firstInstalled(std::initializer_list<QLatin1StringView> families,
+                       QLatin1StringView lastResort) {
+    // Listed once: asking the database about each name would run fontconfig's substitution rules
+    // for every one of them.
+    static const QStringList installed = QFontDatabase::families();
+    for (const QLatin1StringView family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    }
+    return lastResort;
+}
+
+// Verdana where the machine has it, else DejaVu Sans: the caption and the date.
 QFont verdana(double points) {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
+    static const QString family =
+        firstInstalled({QLatin1StringView("Verdana")}, QLatin1StringView("DejaVu Sans"));
     QFont f(family);
     f.setPointSizeF(points);
     return f;
 }
 
+// Comic Sans MS where the machine has it, else its free look-alike, else a plain sans: the text.
 QFont noteFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
-                   QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    static const QString family =
+        firstInstalled({QLatin1StringView("Comic Sans MS"), QLatin1StringView("Comic Neue"),
+                        QLatin1StringView("DejaVu Sans")},
+                       QLatin1StringView("Sans Serif"));
+    QFont f(family);
     f.setPointSizeF(NotePoints);
     f.setWeight(QFont::Normal);
     return f;

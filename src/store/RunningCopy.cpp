@@ -29,6 +29,16 @@ QString runOf(const QString& fileName) {
     return QString();
 }
 
+// The files in the folder whose names start with the running copies' prefix, in name order. The
+// folder is listed whole and the names are picked here: a name filter would cost a regular
+// expression compiled for every start.
+QStringList prefixedFiles(const QString& folder) {
+    QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    names.removeIf([](const QString& name) { return !name.startsWith(Prefix); });
+    return names;
+}
+
 } // namespace
 
 RunningCopy::RunningCopy(const QString& folder, QObject* parent)
@@ -171,10 +181,10 @@ void RunningCopy::discard() {
 // A start that breaks a dead run's lock holds "<lock>.rmlock" while it does; killed right then, it
 // leaves that file behind, and as every run's lock has its own name nothing would ever need or
 // remove it again. One whose holder is gone is taken (which removes it) and let go.
-void RunningCopy::removeDeadLockBreakers() const {
-    const QStringList names = QDir(m_folder).entryList({Prefix + u'*' + LockSuffix + BreakerSuffix},
-                                                       QDir::Files | QDir::Hidden | QDir::System);
+void RunningCopy::removeDeadLockBreakers(const QStringList& names) const {
     for (const QString& name : names) {
+        if (!name.endsWith(LockSuffix + BreakerSuffix))
+            continue;
         QLockFile breaker(m_folder + u'/' + name);
         breaker.setStaleLockTime(0);
         if (breaker.tryLock(0))
@@ -183,12 +193,10 @@ void RunningCopy::removeDeadLockBreakers() const {
 }
 
 QList<NoteRecord> RunningCopy::adoptOrphans() {
-    removeDeadLockBreakers();
+    const QStringList names = prefixedFiles(m_folder);
+    removeDeadLockBreakers(names);
     const QString ownName = QFileInfo(m_path).fileName();
     QStringList runs;
-    const QStringList names =
-        QDir(m_folder).entryList({Prefix + u'*' + CopySuffix, Prefix + u'*' + LockSuffix},
-                                 QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& name : names) {
         const QString run = runOf(name);
         if (!run.isEmpty() && !runs.contains(run) && Prefix + run + CopySuffix != ownName)

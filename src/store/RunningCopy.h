@@ -67,7 +67,7 @@ signals:
     void writeFailed(const QString& reason);
 
 private:
-    void removeDeadLockBreakers() const;
+    void removeDeadLockBreakers(const QStringList& names) const;
 
     struct Orphan {
         QString copy;
