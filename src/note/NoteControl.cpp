@@ -126,7 +126,7 @@ void NoteControl::drawText(QPainter& p) const {
         m_textHeight = metrics.height();
     }
     p.save();
-    p.setClipRect(m_geometry);
+    p.setClipRect(m_geometry, Qt::IntersectClip);
     p.setFont(m_font);
     p.setPen(m_window->palette().color(QPalette::WindowText));
     p.drawText(QPointF(m_geometry.left(),

@@ -134,6 +134,10 @@ void frmMain::construct(bool restoring) {
     setMouseTracking(true);
     NoteWindowAccessible::install();
     WindowIcon::apply(this, NotePictures::windowIconSet());
+    // The text box takes the note's font from the window as it is made, so its empty document is
+    // laid out once, in that font. The drawn controls have fonts of their own, and the menus and
+    // dialogs are windows, which take none from their parent.
+    setFont(noteFont());
     createControls();
     wireTextBox();
     loadWindow(restoring);
@@ -198,7 +202,10 @@ void frmMain::createControls() {
         picture(m_controls[3], this, tr("Close note"), tr("Closes this note"), QAccessible::Button);
     CloseImage->setPicture(NotePictures::close(), NotePictures::ButtonPx);
     RTB1 = new RichTextBox(this);
-    RTB1->setFont(noteFont());
+    // The text box's paper is the window's own colour, which the window fills in under it. Left
+    // unfilled, the box is no hole in what the window paints: the window's clip stays one
+    // rectangle, and its drawn controls take the fast paths a plain rectangle allows.
+    RTB1->viewport()->setAutoFillBackground(false);
     RTB1->setFrameShape(QFrame::NoFrame);
     RTB1->setAcceptRichText(true);
     RTB1->setAccessibleName(tr("Note text"));

@@ -127,9 +127,22 @@ void frmMain::paintEvent(QPaintEvent* e) {
     p.fillRect(
         QRect(QPoint(std::min(x1, x2), Twips::toPixelsY(l.Y1)), QSize(std::abs(x2 - x1) + 1, 1)),
         QColor(0x80, 0x80, 0x80));
-    for (const NoteControl* control : drawnControls())
-        if (e->rect().intersects(control->geometry()))
+    // The text box lies over the window's drawing without a hole cut for it, so a control it
+    // partly covers (the icon reaches into its corner) is kept out of it here.
+    const QRect box = RTB1->geometry();
+    for (const NoteControl* control : drawnControls()) {
+        const QRect place = control->geometry();
+        if (!e->rect().intersects(place))
+            continue;
+        if (place.intersects(box)) {
+            p.save();
+            p.setClipRegion(QRegion(place).subtracted(box));
             control->draw(p);
+            p.restore();
+        } else {
+            control->draw(p);
+        }
+    }
 }
 
 void frmMain::moveEvent(QMoveEvent* e) {
