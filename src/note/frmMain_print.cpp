@@ -2,9 +2,9 @@
 #include "note/frmMain.h"
 
 #include "platform/MessagePrompt.h"
+#include "platform/PrintModule.h"
 #include "platform/RichTextBox.h"
 #include "platform/clsCommonDialog.h"
-#include "platform/modPrintRtb.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -26,7 +26,7 @@ QString suggestedPdfPath() {
 void frmMain::onPrint() {
     using Status = modPrintRtb::PrintResult::Status;
     const modPrintRtb::PrintResult result =
-        modPrintRtb::PrintRichText(*RTB1, Inch, Inch, Inch, Inch);
+        PrintModule::printRichText(*RTB1, Inch, Inch, Inch, Inch);
     switch (result.status) {
     case Status::Printed:
         return;
@@ -56,7 +56,7 @@ void frmMain::offerPdf(const QString& reason) {
     if (dialog.ShowSave() <= 0)
         return;
     QString error;
-    if (!modPrintRtb::SavePdf(*RTB1, Inch, Inch, Inch, Inch, dialog.FileName(), &error))
+    if (!PrintModule::savePdf(*RTB1, Inch, Inch, Inch, Inch, dialog.FileName(), &error))
         MessagePrompt::warn(
             this, tr("Print"),
             tr("Pinleaf could not save the PDF file:\n\n%1\n\n%2").arg(dialog.FileName(), error));

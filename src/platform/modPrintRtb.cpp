@@ -1,6 +1,5 @@
 #include "platform/modPrintRtb.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -129,16 +128,13 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
     return outcome(Status::Printed, pages);
 }
 
-bool SavePdf(const RichTextBox& rtb, int left, int top, int right, int bottom, const QString& path,
-             QString* error) {
-    // The printer writes its file as it goes; a file the user chose is only replaced once the
-    // whole document is there.
+PrintResult PdfBytes(const RichTextBox& rtb, int left, int top, int right, int bottom,
+                     QByteArray* pdf) {
+    pdf->clear();
+    // The printer writes its file as it goes, into a folder of its own that goes with it.
     QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        if (error)
-            *error = scratch.errorString();
-        return false;
-    }
+    if (!scratch.isValid())
+        return outcome(Status::PrinterError, 0, scratch.errorString());
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -149,18 +145,15 @@ bool SavePdf(const RichTextBox& rtb, int left, int top, int right, int bottom, c
                             ? QPageSize(QPageSize::Letter)
                             : QPageSize(QPageSize::A4));
     const PrintResult result = PrintRichText(rtb, left, top, right, bottom, printer);
-    if (result.status == Status::PrinterError) {
-        if (error)
-            *error = result.reason;
-        return false;
-    }
-    QFile pdf(printer.outputFileName());
-    if (!pdf.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = pdf.errorString();
-        return false;
-    }
-    return AtomicFile::write(path, pdf.readAll(), AtomicFile::Access::Shared, error);
+    if (result.status != Status::Printed && result.status != Status::NoRoom)
+        return result;
+    QFile file(printer.outputFileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return outcome(Status::PrinterError, result.pages, file.errorString());
+    *pdf = file.readAll();
+    if (pdf->isEmpty())
+        return outcome(Status::PrinterError, result.pages, file.errorString());
+    return result;
 }
 
 } // namespace modPrintRtb

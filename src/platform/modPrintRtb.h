@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 class QPrinter;
@@ -33,9 +34,9 @@ PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, 
 PrintResult PrintRichText(const RichTextBox& rtb, int left, int top, int right, int bottom,
                           QPrinter& printer);
 
-// The text as a PDF file at `path`, on the paper of the default printer (else the locale's),
-// printed as above and written whole or not at all. False with a sentence in `error`.
-bool SavePdf(const RichTextBox& rtb, int left, int top, int right, int bottom, const QString& path,
-             QString* error = nullptr);
+// The text as the bytes of a PDF file, on the paper of the default printer (else the locale's),
+// printed as above. Anything but Printed or NoRoom leaves `pdf` empty and says why.
+PrintResult PdfBytes(const RichTextBox& rtb, int left, int top, int right, int bottom,
+                     QByteArray* pdf);
 
 } // namespace modPrintRtb

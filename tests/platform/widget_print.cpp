@@ -1,6 +1,8 @@
-// Printing a text box, read back from the PDF that a PDF printer writes (poppler's tools).
+// Printing a text box, read back from the PDF that a PDF printer writes (poppler's tools), and
+// the same through the printing module that the program loads when a note is printed.
 #include "NoteWidgets.h"
 #include "TestHome.h"
+#include "platform/PrintModule.h"
 #include "platform/RichTextBox.h"
 #include "platform/modPrintRtb.h"
 
@@ -137,6 +139,20 @@ private slots:
             pixels(page,
                    [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 160; }),
             0);
+    }
+
+    // The program reaches printing through the module built beside it: a PDF saved that way
+    // holds the note, and replaces a file already there only once it is whole.
+    void moduleSavesAPdf() {
+        RichTextBox box;
+        box.setText("Through the module");
+        const QString file = TestHome::root() + QStringLiteral("/module.pdf");
+        QString error;
+        QVERIFY2(PrintModule::savePdf(box, Inch, Inch, Inch, Inch, file, &error),
+                 qPrintable(error));
+        QVERIFY(run("pdftotext", {file, "-"}).contains("Through the module"));
+        QVERIFY(!PrintModule::savePdf(box, Inch, Inch, Inch, Inch, file + "/x.pdf", &error) &&
+                !error.isEmpty());
     }
 };
 
