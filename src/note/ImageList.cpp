@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <tuple>
+#include <utility>
 
 // The pictures are compiled into the static library, whose resources the linker would drop
 // unless something names them.
@@ -96,6 +98,22 @@ QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal
             drawn.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaled.setDevicePixelRatio(dpr);
         it = cache.insert(key, scaled);
+    }
+    return *it;
+}
+QPixmap onPaper(const QPixmap& picture, const QColor& paper) {
+    using Key = std::pair<qint64, QRgb>;
+    static QMap<Key, QPixmap> cache;
+    const Key key{picture.cacheKey(), paper.rgba()};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QPixmap laid(picture.size());
+        laid.setDevicePixelRatio(picture.devicePixelRatio());
+        laid.fill(paper);
+        QPainter p(&laid);
+        p.drawPixmap(QPointF(0, 0), picture);
+        p.end();
+        it = cache.insert(key, laid);
     }
     return *it;
 }

@@ -34,11 +34,15 @@ struct Drawn {
 };
 const QList<Drawn>& drawnPictures();
 
-// The window icon at 16, 32, 64 and 128 pixels, shared by every window.
+// The window icon at 16, 32 and 64 pixels, shared by every window.
 QIcon windowIconSet();
 // `icon` drawn at `drawnPx` square and scaled smoothly to `target` device pixels, made once per
 // picture, size and pixel ratio and shared by every window.
 QPixmap scaledPicture(const QIcon& icon, int drawnPx, const QSize& target, qreal dpr);
+// `picture` drawn on plain paper of one colour, made once per picture and colour and shared by
+// every window: a picture with only paper under it is copied from here, which looks the same as
+// blending it onto the paper pixel by pixel and costs a fraction.
+QPixmap onPaper(const QPixmap& picture, const QColor& paper);
 QIcon caption(); // imgIcon
 QIcon help();    // imgHelp
 QIcon close();   // CloseImage

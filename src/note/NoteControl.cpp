@@ -8,8 +8,6 @@
 #include <QPixmapCache>
 #include <QWidget>
 
-#include <bit>
-
 namespace {
 constexpr Qt::Alignment TextAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -53,7 +51,7 @@ void NoteControl::setStrip(const QColor& fill, const QColor& ink) {
 
 // Whatever changes, the control is drawn again and its cached measures are made anew.
 void NoteControl::changed() {
-    m_stripKey.clear();
+    m_stripKey = QPixmapCache::Key();
     m_ascent = -1;
     m_window->update(m_geometry);
 }
@@ -72,47 +70,64 @@ QPixmap NoteControl::picture() const {
     return m_picture;
 }
 
+namespace {
+// What a strip's drawing shows; strips that look alike share one drawing.
+struct StripLook {
+    QString text;
+    QFont font;
+    QRgb fill;
+    QRgb ink;
+    QSize size;
+    qreal dpr;
+    bool operator==(const StripLook&) const = default;
+};
+size_t qHash(const StripLook& look, size_t seed = 0) {
+    return qHashMulti(seed, look.text, look.font, look.fill, look.ink, look.size.width(),
+                      look.size.height(), look.dpr);
+}
+} // namespace
+
 QPixmap NoteControl::stripDrawing() const {
     const qreal dpr = pixelRatio();
-    if (m_stripKey.isEmpty() || m_stripRatio != dpr) {
-        m_stripRatio = dpr;
-        // Every note's strip has the same font: its key is made once for all of them.
-        static QHash<QFont, QString> fontKeys;
-        auto fontKey = fontKeys.constFind(m_font);
-        if (fontKey == fontKeys.constEnd())
-            fontKey = fontKeys.insert(m_font, m_font.key());
-        m_stripKey = QStringLiteral("pinleaf-strip:%1:%2:%3:%4:%5x%6@%7")
-                         .arg(m_text, *fontKey)
-                         .arg(m_fill.rgba())
-                         .arg(m_ink.rgba())
-                         .arg(m_geometry.width())
-                         .arg(m_geometry.height())
-                         .arg(std::bit_cast<quint64>(dpr));
-    }
     QPixmap drawing;
-    if (!QPixmapCache::find(m_stripKey, &drawing)) {
-        drawing = QPixmap(m_geometry.size() * dpr);
-        drawing.setDevicePixelRatio(dpr);
-        drawing.fill(m_fill);
-        QPainter p(&drawing);
-        p.setFont(m_font);
-        p.setPen(m_ink);
-        p.drawText(rect(), TextAlignment, m_text);
-        p.end();
-        QPixmapCache::insert(m_stripKey, drawing);
+    if (m_stripRatio == dpr && QPixmapCache::find(m_stripKey, &drawing))
+        return drawing;
+    m_stripRatio = dpr;
+    // Drawings are found by what they show, without a text key to build for every control; the
+    // cache may have let a drawing go, which is then drawn again.
+    static QHash<StripLook, QPixmapCache::Key> shared;
+    const StripLook look{m_text, m_font, m_fill.rgba(), m_ink.rgba(), m_geometry.size(), dpr};
+    if (const auto known = shared.constFind(look);
+        known != shared.cend() && QPixmapCache::find(*known, &drawing)) {
+        m_stripKey = *known;
+        return drawing;
     }
+    drawing = QPixmap(m_geometry.size() * dpr);
+    drawing.setDevicePixelRatio(dpr);
+    drawing.fill(m_fill);
+    QPainter p(&drawing);
+    p.setFont(m_font);
+    p.setPen(m_ink);
+    p.drawText(rect(), TextAlignment, m_text);
+    p.end();
+    // A note resized a step at a time leaves a drawing for every width it passed through.
+    if (shared.size() >= 64)
+        shared.clear();
+    m_stripKey = QPixmapCache::insert(drawing);
+    shared.insert(look, m_stripKey);
     return drawing;
 }
 
-void NoteControl::draw(QPainter& p) const {
+void NoteControl::draw(QPainter& p, const QColor& paper) const {
     if (m_geometry.isEmpty())
         return;
     if (m_fill.isValid()) {
         p.drawPixmap(m_geometry.topLeft(), stripDrawing());
         return;
     }
-    if (!m_icon.isNull())
-        p.drawPixmap(m_geometry.topLeft(), picture());
+    if (const QPixmap drawing = picture(); !drawing.isNull())
+        p.drawPixmap(m_geometry.topLeft(),
+                     paper.isValid() ? NotePictures::onPaper(drawing, paper) : drawing);
     if (!m_text.isEmpty())
         drawText(p);
 }

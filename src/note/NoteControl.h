@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QRect>
 #include <QString>
 
@@ -61,8 +62,9 @@ public:
     QAccessible::Role accessibleRole() const { return m_role; }
     void setAccessibleRole(QAccessible::Role role) { m_role = role; }
 
-    // Draws the control at its place on a painter open on the window.
-    void draw(QPainter& p) const;
+    // Draws the control at its place on a painter open on the window. A valid `paper` says that
+    // only paper of that colour lies under the control.
+    void draw(QPainter& p, const QColor& paper = QColor()) const;
 
 private:
     qreal pixelRatio() const;
@@ -83,9 +85,9 @@ private:
     QString m_accessibleName;
     QString m_accessibleDescription;
     QAccessible::Role m_role = QAccessible::StaticText;
-    // The strip's cache key and the pixel ratio it was made for, and the text's ascent and height
-    // in the control's font; made when first drawn after a change.
-    mutable QString m_stripKey;
+    // The strip drawing's place in the pixmap cache and the pixel ratio it was made for, and the
+    // text's ascent and height in the control's font; made when first drawn after a change.
+    mutable QPixmapCache::Key m_stripKey;
     mutable qreal m_stripRatio = 0;
     mutable qreal m_ascent = -1;
     mutable qreal m_textHeight = 0;

@@ -124,23 +124,34 @@ void frmMain::paintEvent(QPaintEvent* e) {
     const TwipsLine& l = m_layout.Line1;
     const int x1 = Twips::toPixelsX(l.X1);
     const int x2 = Twips::toPixelsX(l.X2);
-    p.fillRect(
-        QRect(QPoint(std::min(x1, x2), Twips::toPixelsY(l.Y1)), QSize(std::abs(x2 - x1) + 1, 1)),
-        QColor(0x80, 0x80, 0x80));
+    const QRect separator(QPoint(std::min(x1, x2), Twips::toPixelsY(l.Y1)),
+                          QSize(std::abs(x2 - x1) + 1, 1));
+    p.fillRect(separator, QColor(0x80, 0x80, 0x80));
     // The text box lies over the window's drawing without a hole cut for it, so a control it
-    // partly covers (the icon reaches into its corner) is kept out of it here.
+    // partly covers (the icon reaches into its corner) is kept out of it here. A control with
+    // nothing drawn under it (neither the separator nor a control before it) lies on the paper.
     const QRect box = RTB1->geometry();
-    for (const NoteControl* control : drawnControls()) {
-        const QRect place = control->geometry();
+    const QColor paper = palette().color(QPalette::Window);
+    const QList<NoteControl*> controls = drawnControls();
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect place = controls[i]->geometry();
         if (!e->rect().intersects(place))
             continue;
+        bool onPaper = !place.intersects(separator);
+        for (qsizetype before = 0; onPaper && before < i; ++before)
+            onPaper = !place.intersects(controls[before]->geometry());
+        const QColor under = onPaper ? paper : QColor();
         if (place.intersects(box)) {
-            p.save();
-            p.setClipRegion(QRegion(place).subtracted(box));
-            control->draw(p);
-            p.restore();
+            // Drawn once for each rectangle of what the box leaves of it: a painter clipped to a
+            // rectangle copies a picture in whole rows, one clipped to a region goes by spans.
+            for (const QRect& part : QRegion(place).subtracted(box)) {
+                p.save();
+                p.setClipRect(part);
+                controls[i]->draw(p, under);
+                p.restore();
+            }
         } else {
-            control->draw(p);
+            controls[i]->draw(p, under);
         }
     }
 }
