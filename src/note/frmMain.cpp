@@ -83,15 +83,28 @@ QFont verdana(double points) {
     return f;
 }
 
+// Every note shares one copy of each of its fonts: a font remembers the engine it was drawn with,
+// which each new copy would look up again.
+const QFont& captionFont() {
+    static const QFont f = verdana(CaptionPoints);
+    return f;
+}
+const QFont& dateFont() {
+    static const QFont f = verdana(DatePoints);
+    return f;
+}
+
 // Comic Sans MS where the machine has it, else its free look-alike, else a plain sans: the text.
-QFont noteFont() {
-    static const QString family =
-        firstInstalled({QLatin1StringView("Comic Sans MS"), QLatin1StringView("Comic Neue"),
-                        QLatin1StringView("DejaVu Sans")},
-                       QLatin1StringView("Sans Serif"));
-    QFont f(family);
-    f.setPointSizeF(NotePoints);
-    f.setWeight(QFont::Normal);
+const QFont& noteFont() {
+    static const QFont f = [] {
+        QFont font(
+            firstInstalled({QLatin1StringView("Comic Sans MS"), QLatin1StringView("Comic Neue"),
+                            QLatin1StringView("DejaVu Sans")},
+                           QLatin1StringView("Sans Serif")));
+        font.setPointSizeF(NotePoints);
+        font.setWeight(QFont::Normal);
+        return font;
+    }();
     return f;
 }
 
@@ -192,7 +205,7 @@ void frmMain::createControls() {
     m_controls[1] = std::make_unique<NoteControl>(this);
     lblCaption = m_controls[1].get();
     lblCaption->setText(QStringLiteral(" Pinleaf"));
-    lblCaption->setFont(verdana(CaptionPoints));
+    lblCaption->setFont(captionFont());
     lblCaption->setStrip(QColor(0x80, 0x80, 0x80), Qt::white);
     lblCaption->setAccessibleRole(QAccessible::TitleBar);
     imgHelp = picture(m_controls[2], this, tr("Display help"),
@@ -214,7 +227,7 @@ void frmMain::createControls() {
     // would load the pictures it names, and a device or a FIFO would hang the note).
     m_controls[4] = std::make_unique<NoteControl>(this);
     lblDate = m_controls[4].get();
-    lblDate->setFont(verdana(DatePoints));
+    lblDate->setFont(dateFont());
     lblDate->setToolTip(tr("Note creation time/date stamp"));
     lblDate->setAccessibleName(lblDate->toolTip());
     imgResize = picture(m_controls[5], this, tr("Resize note"),
