@@ -15,7 +15,10 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 // The menu items that carry a picture, with the image-list key of each. Items are matched by
@@ -131,8 +134,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, NoteWindowFlags), NoteMenus(
 }
 
 frmMain::frmMain(const Restoring& note) : QWidget(nullptr, NoteWindowFlags), NoteMenus(this) {
-    if (!note.color.isNull())
+    if (!note.color.isNull()) {
         setPalette(notePalette(palette(), note.color));
+        m_paletteScheme = note.color;
+    }
     construct(true);
 }
 
@@ -292,6 +297,11 @@ void frmMain::setIsDirty(bool dirty) {
 // One palette for the window: the text box takes its paper and ink from it, so the colours
 // reach every control in one pass.
 QPalette frmMain::notePalette(const QPalette& base, const QString& strColor) {
+    // Notes of one colour on one base share one palette, made once.
+    static QHash<std::pair<qint64, QString>, QPalette> made;
+    const std::pair<qint64, QString> key{base.cacheKey(), strColor};
+    if (const auto known = made.constFind(key); known != made.cend())
+        return *known;
     const QColor paper = fromBgr(ColorScheme::colorValue(strColor));
     const QColor ink = fromBgr(ColorScheme::textColorValue(strColor));
     QPalette p = base;
@@ -299,6 +309,10 @@ QPalette frmMain::notePalette(const QPalette& base, const QString& strColor) {
     p.setColor(QPalette::Base, paper);
     p.setColor(QPalette::WindowText, ink);
     p.setColor(QPalette::Text, ink);
+    // A base palette that keeps changing (a theme being edited) must not grow this without end.
+    if (made.size() >= 64)
+        made.clear();
+    made.insert(key, p);
     return p;
 }
 
@@ -312,9 +326,12 @@ void frmMain::SetColor(const QString& strColor) {
     else
         RTB1->setSelColor(ink);
     // A restored note has its palette from the start; setting it again would walk every child.
-    const QPalette colours = notePalette(palette(), strColor);
-    if (colours != palette())
-        setPalette(colours);
+    if (strColor != m_paletteScheme) {
+        const QPalette colours = notePalette(palette(), strColor);
+        if (colours != palette())
+            setPalette(colours);
+        m_paletteScheme = strColor;
+    }
     m_colorScheme = strColor;
     setCheckedColor(checked);
     NoteActivity::notify();

@@ -260,6 +260,8 @@ private:
     bool m_refreshing = false; // a timer refresh of a special note is writing its text
     bool m_isDirty = false;
     QString m_colorScheme;
+    // The scheme the window's palette was made for.
+    QString m_paletteScheme;
     QString m_tag;
     MenuIcons m_menuIcons;
     std::array<std::unique_ptr<NoteControl>, 6> m_controls;
