@@ -144,7 +144,7 @@ PrintResult PdfBytes(const RichTextBox& rtb, int left, int top, int right, int b
                         : QLocale().measurementSystem() == QLocale::ImperialUSSystem
                             ? QPageSize(QPageSize::Letter)
                             : QPageSize(QPageSize::A4));
-    const PrintResult result = PrintRichText(rtb, left, top, right, bottom, printer);
+    PrintResult result = PrintRichText(rtb, left, top, right, bottom, printer);
     if (result.status != Status::Printed && result.status != Status::NoRoom)
         return result;
     QFile file(printer.outputFileName());
