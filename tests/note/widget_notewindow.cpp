@@ -3,36 +3,17 @@
 #include "FifoTrap.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
-#include "note/frmMain.h"
 #include "platform/Notice.h"
 #include "platform/PlainText.h"
-#include "platform/RichTextBox.h"
 #include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "platform/frmAbout.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolTip>
-#include <QWindow>
-#include <QtTest>
 
 #include <sys/resource.h>
-
-namespace {
-QSettings settings() {
-    return QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
-}
-} // namespace
 
 class NoteWindowTest : public QObject {
     Q_OBJECT
@@ -48,7 +29,7 @@ private slots:
         }
         QDir::setCurrent(TestHome::root()); // relative names in markup are looked up from here
     }
-    void init() { settings().clear(); }
+    void init() { noteSettings().clear(); }
 
     // Moves within one frame leave only the latest position, applied when the frame ends or the
     // button is released. A note snaps flush to an edge of the work area when it comes within 20
@@ -314,13 +295,13 @@ private slots:
         QCOMPARE(next->geometry(), QRect(100, 40, 300, 191));
         w->SetColor("red");
         w->menuItems().mnuSaveSettings->trigger();
-        QCOMPARE(settings().value("Config/SaveSetting").toString(), QString("False"));
-        QCOMPARE(settings().value("Config/Color").toString(), QString("blue"));
+        QCOMPARE(noteSettings().value("Config/SaveSetting").toString(), QString("False"));
+        QCOMPARE(noteSettings().value("Config/Color").toString(), QString("blue"));
 
-        settings().clear();
+        noteSettings().clear();
         for (const auto& [key, value] :
              {std::pair{"SaveSetting", "1"}, {"Height", "tall"}, {"Width", "4500.5"}})
-            settings().setValue(QStringLiteral("Config/") + key, value);
+            noteSettings().setValue(QStringLiteral("Config/") + key, value);
         auto odd = std::make_unique<frmMain>();
         QVERIFY(odd->menuItems().mnuSaveSettings->isChecked());
         QCOMPARE(odd->colorSchemeName(), QString("yellow"));
@@ -328,12 +309,12 @@ private slots:
         QCOMPARE(odd->geometry().topLeft(),
                  QPoint(Twips::round((screen.width() * 15 - 4500.5) / 2 / 15),
                         Twips::round((screen.height() * 15 - 2865) / 2 / 15)));
-        settings().setValue("Config/SaveSetting", "maybe");
+        noteSettings().setValue("Config/SaveSetting", "maybe");
         QVERIFY(!std::make_unique<frmMain>()->menuItems().mnuSaveSettings->isChecked());
 
         // A settings file that cannot be written (a folder in its place stops root too) is
         // reported at each change, never taken as saved.
-        const QString file = settings().fileName();
+        const QString file = noteSettings().fileName();
         QFile::remove(file);
         QVERIFY(QDir().mkpath(file));
         const qsizetype before = Notice::shown().size();

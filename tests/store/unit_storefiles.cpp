@@ -6,14 +6,6 @@
 #include "store/RunningCopy.h"
 #include "store/modNote.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLockFile>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QSysInfo>
-#include <QTest>
-
 using Notes = QList<NoteRecord>;
 
 namespace {

@@ -3,11 +3,14 @@
 #include "note/frmMain.h"
 #include "platform/RichTextBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -23,6 +26,21 @@ inline QList<frmMain*> openNotes() {
     std::sort(notes.begin(), notes.end(),
               [](frmMain* a, frmMain* b) { return a->creationIndex() < b->creationIndex(); });
     return notes;
+}
+
+// A shown note the user has typed `text` into, from the file `path` when one is given.
+inline QPointer<frmMain> typedNote(const QString& text, const QString& path = {}) {
+    auto* w = new frmMain;
+    w->setIsDirty(true);
+    w->setTag(path);
+    w->show();
+    w->RTB1->setText(text);
+    return w;
+}
+
+// The program's settings, as a note reads and writes them.
+inline QSettings noteSettings() {
+    return QSettings(QStringLiteral("Pinleaf"), QStringLiteral("Pinleaf"));
 }
 
 // Deletes every note window, shown or not; a note that deletes another on closing is skipped.

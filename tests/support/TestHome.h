@@ -1,5 +1,8 @@
 #pragma once
+// The macro below needs the application and Qt Test; every test that uses it gets both here.
+#include <QApplication>
 #include <QString>
+#include <QtTest>
 
 // Points HOME and the XDG folders at a fresh temporary folder and turns on Qt's test mode for
 // the standard paths, so no test reads or writes the real user's notes, settings or autostart
