@@ -1,14 +1,13 @@
+// The Linux implementations' own rules: which mounts are drives and of what kind, the machine's
+// memory, and the autostart entry as the freedesktop.org Desktop Entry rules want it.
 #include "TestHome.h"
 #include "platform/SystemInfo.h"
+#include "platform/linux/DesktopEntry.h"
 #include "platform/linux/LinuxDrives.h"
 
-#include <QFile>
-#include <QtTest>
-
-class SystemInfoLinuxTest : public QObject {
+class PlatformLinuxTest : public QObject {
     Q_OBJECT
 private slots:
-    // Which mounts are drives, and of what kind.
     void mountRules() {
         const QByteArray text =
             "22 27 0:21 / /proc rw - proc proc rw\n"
@@ -58,7 +57,22 @@ private slots:
         for (qsizetype i = 1; i < drives.size(); ++i)
             QVERIFY(drives[i - 1].rootPath < drives[i].rootPath);
     }
+
+    // Spaces, quotes, dollars, backquotes, backslashes and percent signs in the program's path
+    // survive into the Exec line, which is then escaped once more as a string value.
+    void autostartExecIsQuoted() {
+        const std::pair<QString, QString> quoted[] = {
+            {"/usr/bin/pinleaf", "/usr/bin/pinleaf"},
+            {"/opt/my apps/pinleaf", "\"/opt/my apps/pinleaf\""},
+            {"/opt/a\"b$c`d\\e/pinleaf", "\"/opt/a\\\"b\\$c\\`d\\\\e/pinleaf\""},
+            {"/opt/100%/pinleaf", "/opt/100%%/pinleaf"}};
+        for (const auto& [path, exec] : quoted)
+            QCOMPARE(DesktopEntry::quoteExecArgument(path), exec);
+        const QString entry = DesktopEntry::autostartEntry("/opt/x y\\z/pinleaf");
+        QVERIFY(entry.startsWith("[Desktop Entry]\n") && entry.contains("\nType=Application\n"));
+        QVERIFY(entry.contains("\nExec=\"/opt/x y\\\\\\\\z/pinleaf\"\n"));
+    }
 };
 
-PINLEAF_TEST_MAIN(SystemInfoLinuxTest)
-#include "unit_systeminfo_linux.moc"
+PINLEAF_TEST_MAIN(PlatformLinuxTest)
+#include "unit_platform_linux.moc"
