@@ -2,15 +2,11 @@
 
 #include "FifoTrap.h"
 #include "TestHome.h"
+#include "platform/CrLfText.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMimeData>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTextBlock>
-#include <QUrl>
 
 namespace {
 // The character formats of the text runs, block after block.
@@ -52,8 +48,27 @@ private slots:
         delete m_window;
     }
 
+    // CR LF, lone LF and lone CR are one break each, so "\r\r\n", "\n\r" and "\n\n" are two.
+    // Positions map both ways; one between CR and LF goes to the start of its break, and positions
+    // out of range are clamped.
+    void crLfTextAndPositions() {
+        QCOMPARE(CrLfText::toDocText("a\r\nb\nc\rd\r\r\ne\n\rf\n\ng\r"),
+                 "a\nb\nc\nd\n\ne\n\nf\n\ng\n");
+        QCOMPARE(CrLfText::toCrLf("a\n\nb\n"), "a\r\n\r\nb\r\n");
+        const QString doc = "ab\n\ncd"; // a b CR LF CR LF c d
+        const int crlf[] = {0, 1, 2, 4, 6, 7, 8};
+        for (int i = 0; i <= int(doc.size()); ++i) {
+            QCOMPARE(CrLfText::toCrLfPos(doc, i), crlf[i]);
+            QCOMPARE(CrLfText::toDocPos(doc, crlf[i]), i);
+        }
+        QVERIFY(CrLfText::toDocPos(doc, 3) == 2 && CrLfText::toDocPos(doc, 5) == 3);
+        QVERIFY(CrLfText::toDocPos(doc, -4) == 0 && CrLfText::toDocPos(doc, 99) == 6);
+        QVERIFY(CrLfText::toCrLfPos(doc, -1) == 0 && CrLfText::toCrLfPos(doc, 99) == 8);
+        QCOMPARE(CrLfText::toDocPos(QString(), 3), 0);
+    }
+
     // Callers see CR LF breaks (a line separator is one too, a non-breaking space stays), and
-    // selections count both characters of each; unit_crlf has the position mapping's cases.
+    // selections count both characters of each.
     void crLfTextAndSelection() {
         QSignalSpy changed(m_box, &RichTextBox::contentChanged);
         m_box->setText("x" + QString(QChar(QChar::LineSeparator)) + "y\u00A0z");
