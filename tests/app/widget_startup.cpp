@@ -2,15 +2,9 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "app/modMain.h"
-#include "note/frmMain.h"
+#include "note/DateStamp.h"
 #include "platform/Notice.h"
-#include "platform/RichTextBox.h"
 #include "store/modNote.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QtTest>
 
 namespace {
 NoteRecord record(const QString& color, const QString& text, int left) {
@@ -19,12 +13,36 @@ NoteRecord record(const QString& color, const QString& text, int left) {
 } // namespace
 
 // Which windows start-up opens for a command line, a store it cannot read whole, or nothing
-// usable. A readable store's notes, each at its place, are the end-to-end tests' part.
+// usable, and the date stamp it gives new notes. A readable store's notes, each at its place, are
+// the end-to-end tests' part.
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { QFile::remove(modNote::StorePath()); }
     void cleanup() { deleteAllNotes(); }
+
+    // A note file in quotes or not, spaces joined, capitals allowed; any other file is none.
+    void commandLineNamesANoteFile() {
+        const std::pair<QStringList, QString> cases[] = {
+            {{}, ""},
+            {{"/tmp/a.pnf"}, "/tmp/a.pnf"},
+            {{"\"/tmp/A.PNF\""}, "/tmp/A.PNF"},
+            {{"/tmp/my", "notes/a.pnf"}, "/tmp/my notes/a.pnf"},
+            {{"/tmp/notepnf"}, "/tmp/notepnf"},
+            {{"/tmp/a.txt"}, ""},
+            {{"\"/tmp/a.pnf"}, "/tmp/a.pnf"},
+            {{"\"/tmp/\"x\".pnf\""}, "/tmp/\"x\".pnf"},
+            {{"\""}, ""},
+        };
+        for (const auto& [args, file] : cases)
+            QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
+        // The date stamp has the full year and the seconds in every locale.
+        const QDateTime when(QDate(2026, 12, 6), QTime(9, 15, 58));
+        QCOMPARE(DateStamp::format(when, QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QString("12/6/2026 9:15:58 AM"));
+        QCOMPARE(DateStamp::format(when, QLocale(QLocale::German, QLocale::Germany)),
+                 QString("06.12.2026 09:15:58"));
+    }
 
     // A note file opens its first note only, with its absolute path as the note's file (a
     // relative one is taken from the folder the program starts in); the store is not looked at.
