@@ -7,39 +7,17 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "note/WebLinks.h"
-#include "note/frmMain.h"
 #include "platform/Autostart.h"
-#include "platform/FileDialogBackend.h"
 #include "platform/MessagePrompt.h"
-#include "platform/RichTextBox.h"
 #include "platform/SessionEnd.h"
 #include "platform/TopLevel.h"
-#include "store/NoteDocument.h"
+#include "platform/frmAbout.h"
 #include "store/modNote.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPointer>
-#include <QProcess>
-#include <QtTest>
 
 #include <unistd.h>
-
-namespace {
-// A shown note the user has typed `text` into, from the file `path` when one is given.
-QPointer<frmMain> typedNote(const QString& text, const QString& path = {}) {
-    auto* w = new frmMain;
-    w->setIsDirty(true);
-    w->setTag(path);
-    w->show();
-    w->RTB1->setText(text);
-    return w;
-}
-} // namespace
 
 // Keep the close tests last: the end of a logon cannot be undone in this process.
 class NoteFilesTest : public QObject {
@@ -208,7 +186,8 @@ private slots:
     }
 
     // The mailto and web addresses reach the desktop's opener: the note, the selection, or an empty
-    // body without one; where nothing takes them the user is told.
+    // body without one, and About's mail link; where nothing takes them the user is told where to
+    // go, and About stays.
     void mailAndWebAddressesGoToTheDesktop() {
         QPointer<frmMain> w = typedNote("a b\r\nc & d");
         const QString to = BuildConfig::FeedbackAddress;
@@ -218,16 +197,24 @@ private slots:
         w->RTB1->setSelStart(0);
         w->menuItems().mnuEmailSelection->trigger();
         w->menuItems().mnuTarvo->trigger();
+        frmAbout* about = frmAbout::Load(to, BuildConfig::WebSite);
+        about->show();
+        QTest::mouseClick(about->Label4, Qt::LeftButton);
         QCOMPARE(m_opener->opened, (QList<QUrl>{QUrl(WebLinks::MailtoAddress(to, "a b\r\nc & d")),
                                                 QUrl(WebLinks::MailtoAddress(to, "b\r\nc")),
                                                 QUrl(WebLinks::MailtoAddress(to, "")),
-                                                WebLinks::WebSiteUrl(BuildConfig::WebSite)}));
+                                                WebLinks::WebSiteUrl(BuildConfig::WebSite),
+                                                QUrl("mailto:" + to + "?subject=Pinleaf")}));
         m_opener->handled = false;
-        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes});
+        MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes, MessagePrompt::Yes});
         w->menuItems().mnuEmail->trigger();
+        QTest::mouseClick(about->Label4, Qt::LeftButton);
+        QVERIFY(MessagePrompt::lastText().contains(to) && about->isVisible() &&
+                frmAbout::Loaded() == about);
         w->menuItems().mnuTarvo->trigger();
         QVERIFY(MessagePrompt::queuedAnswers() == 0 &&
                 MessagePrompt::lastTitle() == "Tarvo Website");
+        about->done(QDialog::Accepted);
     }
 
     // Without a printer "&Print" offers the note as a PDF file, under a name made from the date.
