@@ -1,28 +1,33 @@
-// The notes the program writes itself: the special notes on their timer and the help note.
+// The notes the program writes itself: the figures and texts of the special notes, the notes on
+// their timer, and the help note.
 #include "BuildConfig.h"
 #include "FakeSystemInfo.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
 #include "note/NoteActivity.h"
-#include "note/frmMain.h"
 #include "platform/Clock.h"
-#include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "special/modSpecialNote.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QPointer>
 #include <QScrollBar>
-#include <QTimer>
-#include <QtTest>
 
-class SpecialNoteWindowTest : public QObject {
+using namespace modSpecialNote;
+
+namespace {
+constexpr quint64 MiB = 1024 * 1024;
+constexpr quint64 GiB = 1024 * MiB;
+} // namespace
+
+class SpecialNoteTest : public QObject {
     Q_OBJECT
+    std::shared_ptr<FakeSystemInfo> m_fake;
+
 private slots:
     void init() {
-        auto fake = FakeSystemInfo::install();
-        fake->memory.totalPhys = 1610612736;
-        fake->driveList = {{"/", "ROOT", DriveFixed, true, 1 << 30, 0}};
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_fake = FakeSystemInfo::install();
+        m_fake->memory.totalPhys = 1610612736;
+        m_fake->driveList = {{"/", "ROOT", DriveFixed, true, 1 << 30, 0}};
     }
     void cleanup() {
         deleteAllNotes();
@@ -30,17 +35,85 @@ private slots:
         Clock::setOverride({});
     }
 
-    // The hidden items do nothing; each shown one turns the note into its kind with its interval,
-    // read-only and unsaveable; "Reset" lasts until the next refresh; "Clear All" leaves a plain,
-    // editable, empty note with the timer stopped.
+    // Six lines, the fifth empty and no final break; totals past 4 GiB; a whole percentage, none
+    // without memory. Figures have two decimals, an exact half rounded away from zero, then the
+    // shortest form in the locale.
+    void memoryAndFigures() {
+        m_fake->memory.availPhys = 512 * MiB + MiB / 2;
+        m_fake->memory.totalPageFile = 6 * GiB;
+        QCOMPARE(MemoryText(), QString("Total Physical: 1536M\r\nAvailable Physical: 512.5M\r\n"
+                                       "Total Memory: 7680M\r\nAvailable Memory: 512.5M\r\n\r\n"
+                                       "Percent Free: 7%"));
+        m_fake->memory.availPhys = 576 * MiB; // exactly 7.5 %
+        QCOMPARE(GetPercentFree(), 8.0);
+        QCOMPARE(GetMemoryFigure(6), 0.0);
+        m_fake->memory = MemoryStatus();
+        QCOMPARE(GetPercentFree(), 0.0);
+        const std::pair<double, double> rounded[] = {
+            {0.125, 0.13}, {-0.125, -0.13}, {1.005, 1.01}, {0.124999, 0.12}, {999.995, 1000}};
+        for (const auto& [value, want] : rounded)
+            QVERIFY2(RoundTwoDecimals(value) == want, qPrintable(QString::number(value)));
+        QCOMPARE(ToMegabytes(1294536770), 1234.57);
+        QVERIFY(FigureText(512) == "512" && FigureText(1234567.5) == "1234567.5");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(FigureText(1234.57), QString("1234,57"));
+    }
+
+    // A readable drive has its size lines; an unreadable one a single line, its label empty.
+    void driveList() {
+        m_fake->driveList = {
+            {"/", "  ROOT ", DriveFixed, true, GiB, 0},
+            {"/media/cd", "DISC", DriveCdRom, false, 5 * GiB, GiB},
+            {"/mnt/nas", "", DriveRemote, true, 1264 * GiB + 580 * MiB, 511 * GiB + 512 * MiB},
+            {"/mnt/odd", "x", DriveUnknown, true, 3 * GiB / 2, GiB / 4},
+            {"/gone", "", DriveNoRootDir, true, GiB, GiB},
+        };
+        QCOMPARE(GetDriveListText(), QString("/  ROOT (Local Hard Drive)  \r\n"
+                                             "      Total Space: 1GB  \r\n"
+                                             "      Free Space: 0GB\r\n"
+                                             "/media/cd   (CD-ROM)  \r\n"
+                                             "/mnt/nas   (Network)  \r\n"
+                                             "      Total Space: 1264.57GB  \r\n"
+                                             "      Free Space: 511.5GB\r\n"
+                                             "/mnt/odd  x (Unknown)  \r\n"
+                                             "      Total Space: 1.5GB  \r\n"
+                                             "      Free Space: 0.25GB\r\n"));
+    }
+
+    // The writers replace the text: a bold blue 10-point heading, then the body in plain black,
+    // 20 points for the time on the 12-hour clock, in the box's own face.
+    void writersLayOutHeadingAndBody() {
+        QStringList times;
+        for (const QTime& t : {QTime(0, 5, 7), QTime(11, 59, 59), QTime(12, 0), QTime(21, 5, 7)})
+            times << TimeText(t);
+        QCOMPARE(times, (QStringList{"12:05:07 AM", "11:59:59 AM", "12:00:00 PM", "09:05:07 PM"}));
+        Clock::setOverride([] { return QDateTime(QDate(2026, 1, 2), QTime(21, 5, 7)); });
+        m_fake->driveList = {{"/", "", DriveFixed, false, 0, 0}};
+        RichTextBox box;
+        box.setText("old words");
+        box.setSelColor(0x00FF00);
+        box.setSelItalic(true);
+        ShowTimeNote(box);
+        QCOMPARE(box.text(), QString("Time:\r\n09:05:07 PM"));
+        const QTextCharFormat heading = formatAt(&box, 0);
+        const QTextCharFormat body = formatAt(&box, 7);
+        QVERIFY(heading.fontWeight() == QFont::Bold && heading.fontPointSize() == 10);
+        QCOMPARE(heading.foreground().color(), QColor(0, 0, 255));
+        QVERIFY(body.fontWeight() != QFont::Bold && !body.fontItalic());
+        QVERIFY(body.foreground().color() == Qt::black && body.fontPointSize() == 20);
+        QCOMPARE(QFontInfo(body.font()).family(), QFontInfo(box.font()).family());
+        ShowDrivesNote(box);
+        QCOMPARE(box.text(), QString("Drive(s):\r\n/   (Local Hard Drive)  \r\n"));
+        QCOMPARE(formatAt(&box, 11).fontPointSize(), 10.0);
+    }
+
+    // Each item turns the note into its kind with its interval, read-only and unsaveable; "Reset"
+    // lasts until the next refresh; "Clear All" leaves a plain, editable, empty note with the timer
+    // stopped.
     void itemsSwitchResetAndClear() {
         frmMain w;
         const NoteMenuItems& m = w.menuItems();
         w.setIsDirty(true);
-        w.RTB1->setText("my words");
-        for (QAction* hidden : {m.mnuSNWeather, m.mnuSNStock, m.mnuSNNotes})
-            hidden->trigger();
-        QVERIFY(w.RTB1->text() == "my words" && !w.Timer1->isActive());
         const struct {
             QAction* item;
             const char* text;
@@ -132,5 +205,5 @@ private slots:
     }
 };
 
-PINLEAF_TEST_MAIN(SpecialNoteWindowTest)
+PINLEAF_TEST_MAIN(SpecialNoteTest)
 #include "widget_specialnote.moc"
