@@ -1,10 +1,14 @@
 // The note's drawn controls: the caption strip drawn once for all notes must still follow its
 // text, size and colours, text is drawn as written where a label would put it and never beyond
-// the control, and pictures fill their control, copied or blended alike.
+// the control, and pictures fill their control, copied or blended alike. The pictures drawn in
+// advance must be exactly what their SVG files draw, so a changed SVG without `make pictures` is
+// caught here, and a damaged file falls back to the SVG.
+#include "note/DrawnIcon.h"
 #include "note/ImageList.h"
 #include "note/NoteControl.h"
 
 #include <QPainter>
+#include <QResource>
 #include <QTest>
 #include <QWidget>
 
@@ -20,6 +24,11 @@ QImage look(const NoteControl& c, const QRect& surface) {
 }
 QImage look(const NoteControl& c) {
     return look(c, c.geometry());
+}
+QImage premultiplied(const QIcon& icon, int px) {
+    return icon.pixmap(QSize(px, px), 1.0)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 } // namespace
 
@@ -97,6 +106,28 @@ private slots:
                 }
             }
         }
+    }
+
+    void everyDrawnPictureMatchesItsSvg() {
+        for (const NotePictures::Drawn& d : NotePictures::drawnPictures()) {
+            const QIcon drawn = drawnIcon(d.name, d.sizes);
+            for (int px : d.sizes) {
+                const QImage expected = premultiplied(QIcon(drawnIconSvg(d.name)), px);
+                const QImage file =
+                    readDrawnPixels(QResource(drawnIconPixels(d.name, px)).uncompressedData(), px);
+                QVERIFY2(file == expected,
+                         qPrintable(drawnIconPixels(d.name, px) + " is stale: run make pictures"));
+                QCOMPARE(premultiplied(drawn, px), expected);
+            }
+        }
+        // Other sizes come from the SVG; pixels of the wrong length or size are no picture.
+        const QIcon svg(drawnIconSvg(QStringLiteral("pinleaf")));
+        QCOMPARE(premultiplied(drawnIcon(QStringLiteral("pinleaf"), {16}), 24),
+                 premultiplied(svg, 24));
+        const QByteArray pixels = drawnPixels(svg.pixmap(QSize(24, 24), 1.0).toImage());
+        QCOMPARE(readDrawnPixels(pixels, 24), premultiplied(svg, 24));
+        QVERIFY(readDrawnPixels(pixels.left(pixels.size() - 1), 24).isNull());
+        QVERIFY(readDrawnPixels(pixels, 23).isNull());
     }
 };
 
