@@ -1,18 +1,12 @@
+// The note's menus, its editing and formatting commands and file drops, through its own menu
+// items, keys and mouse.
 #include "BuildConfig.h"
 #include "NoteWidgets.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "note/frmMain.h"
-#include "platform/RichTextBox.h"
 #include "store/FileRead.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QMenu>
-#include <QMimeData>
-#include <QtTest>
 
 namespace {
 // The first item captioned `caption` in `menu` or its submenus.
@@ -25,28 +19,114 @@ QAction* item(const QMenu* menu, const QString& caption) {
     return nullptr;
 }
 
+// A menu as the user reads it: its items in order between "|", "---" for a separator, then the
+// shortcut, [x] or [ ] for a check mark, "(off)" for a disabled item and a submenu's items in
+// brackets. Hidden items are left out, as the menu leaves them out.
+QString shown(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* a : menu->actions()) {
+        if (!a->isVisible())
+            continue;
+        QString item = a->isSeparator() ? QStringLiteral("---") : a->text();
+        if (!a->shortcut().isEmpty())
+            item += ' ' + a->shortcut().toString(QKeySequence::PortableText);
+        if (a->isCheckable())
+            item += a->isChecked() ? " [x]" : " [ ]";
+        if (!a->isEnabled())
+            item += " (off)";
+        if (a->menu())
+            item += '[' + shown(a->menu()) + ']';
+        items << item;
+    }
+    return items.join('|');
+}
+
+// Runs `action`, which opens a menu, and tells which menu opened, closing it.
+QMenu* menuOpenedBy(const std::function<void()>& action) {
+    auto seen = std::make_shared<QPointer<QMenu>>();
+    QTimer::singleShot(50, [seen] {
+        if ((*seen = qobject_cast<QMenu*>(QApplication::activePopupWidget())))
+            (*seen)->close();
+    });
+    action();
+    QTest::qWait(100);
+    return seen->data();
+}
+
 // The look of the character at `pos` in words: styles, a point size set on it, its colour.
 QString looks(RichTextBox* box, int pos) {
     const QTextCharFormat f = formatAt(box, pos);
     QStringList words;
-    if (f.fontWeight() == QFont::Bold)
-        words << "bold";
-    if (f.fontItalic())
-        words << "italic";
-    if (f.fontUnderline())
-        words << "underline";
-    if (f.fontStrikeOut())
-        words << "struck";
-    if (f.fontPointSize() == 16)
-        words << "16pt";
+    for (const auto& [on, word] : {std::pair{f.fontWeight() == QFont::Bold, "bold"},
+                                   {f.fontItalic(), "italic"},
+                                   {f.fontUnderline(), "underline"},
+                                   {f.fontStrikeOut(), "struck"},
+                                   {f.fontPointSize() == 16, "16pt"}}) {
+        if (on)
+            words << word;
+    }
     return (words << f.foreground().color().name()).join(' ');
 }
 } // namespace
 
-// The editing and formatting commands and file drops, through the note's own menu items.
 class NoteEditTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { noteSettings().clear(); }
+
+    // States set before a note's menus exist show once they do, on that note only; once the items
+    // exist, the same calls reach them.
+    void menusShowStatesSetBeforeTheyExist() {
+        frmMain other, w;
+        w.SetColor(QStringLiteral("peach"));
+        w.rollUp();
+        w.setSaveSettingsChecked(true);
+        w.setTopChecked(false);
+        const QString main = shown(other.mnuPopUpMenu()), window = shown(other.mnuSystemMenu());
+        for (const char* state : {"Yellow [x]", "Peach [ ]", "Settings [ ]", "Top [x]"})
+            QVERIFY2(main.contains(state), qPrintable(main));
+        QVERIFY(window.contains("|Minimize|") && !shown(other.mnuPopUpSelect()).isEmpty());
+        QCOMPARE(shown(w.mnuPopUpMenu()), QString(main)
+                                              .replace("Yellow [x]", "Yellow [ ]")
+                                              .replace("Peach [ ]", "Peach [x]")
+                                              .replace("Settings [ ]", "Settings [x]")
+                                              .replace("Top [x]", "Top [ ]"));
+        QCOMPARE(shown(w.mnuSystemMenu()), QString(window).replace("Minimize", "Minimize (off)"));
+        w.restoreSize();
+        w.SetColor(QStringLiteral("yellow"));
+        w.setSaveSettingsChecked(false);
+        w.setTopChecked(true);
+        QVERIFY(shown(w.mnuPopUpMenu()) == main && shown(w.mnuSystemMenu()) == window);
+    }
+
+    // Shift+F10 and the menu key open the main menu, or the selection menu while text is selected
+    // (F10 alone and Ctrl+Shift+F10 open nothing); so does the right button over the text, keeping
+    // the selection; over the icon it opens the window menu.
+    void keysAndRightButtonOpenTheirMenus() {
+        frmMain w;
+        w.RTB1->setText("first line");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m) {
+            return menuOpenedBy([&] { QTest::keyClick(w.RTB1, k, m); });
+        };
+        QCOMPARE(key(Qt::Key_F10, Qt::ShiftModifier), w.mnuPopUpMenu());
+        QTest::keyClick(w.RTB1, Qt::Key_Home);
+        QTest::keyClick(w.RTB1, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(key(Qt::Key_Menu, {}), w.mnuPopUpSelect());
+        QCOMPARE(key(Qt::Key_F10, {}), nullptr);
+        QCOMPARE(key(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier), nullptr);
+        const auto rightClick = [](QWidget* at, QPoint pos) {
+            return menuOpenedBy([&] { QTest::mouseClick(at, Qt::RightButton, {}, pos); });
+        };
+        QCOMPARE(rightClick(&w, w.imgIcon->geometry().topLeft() + QPoint(10, 10)),
+                 w.mnuSystemMenu());
+        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(30, 8)), w.mnuPopUpSelect());
+        QCOMPARE(w.RTB1->selLength(), 1);
+        w.RTB1->setSelStart(0);
+        QCOMPARE(rightClick(w.RTB1->viewport(), QPoint(30, 8)), w.mnuPopUpMenu());
+    }
+
     // The placeholder goes with the first key, paste or click; what the user typed before the first
     // click stays. Nothing marks a note until its first click, and a stored note keeps its text on
     // that click, unmarked.
