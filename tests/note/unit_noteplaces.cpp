@@ -5,12 +5,6 @@
 #include "note/ScreenFit.h"
 #include "note/WebLinks.h"
 
-#include <QApplication>
-#include <QUrlQuery>
-#include <QtTest>
-
-#include <limits>
-
 namespace {
 // A wide screen and a taller one to its right, tops aligned, each with a task bar taken off.
 const QList<QRect> Areas{QRect(0, 0, 1000, 760), QRect(1000, 0, 1280, 984)};
@@ -19,15 +13,6 @@ const QList<QRect> Areas{QRect(0, 0, 1000, 760), QRect(1000, 0, 1280, 984)};
 class NotePlacesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Numbers inside the bounds are kept exactly; the others, NaN among them, end on a bound.
-    void boundedKeepsSaneValues() {
-        QCOMPARE(ScreenFit::bounded(3345.5, 500, 19200), 3345.5);
-        QCOMPARE(ScreenFit::bounded(2147483647.0, 500, 19200), 19200.0);
-        QCOMPARE(ScreenFit::bounded(-std::numeric_limits<double>::infinity(), 500, 19200), 500.0);
-        QCOMPARE(ScreenFit::bounded(std::numeric_limits<double>::quiet_NaN(), 500, 19200), 500.0);
-        QCOMPARE(ScreenFit::bounded(7000, 500, 300), 500.0);
-    }
-
     // Any part of the caption strip (20 px) on a screen keeps the note where it is; a note out of
     // reach moves onto the nearest screen by the shortest way that shows its whole strip, and a
     // strip wider than the screen shows its left end.
@@ -54,29 +39,19 @@ private slots:
 
     // The design places are those of the default size; a negative size ends the layout at that step
     // and later controls keep their old places.
-    void layoutStopsAtTheFirstNegativeSize_data() {
-        QTest::addColumn<int>("W");
-        QTest::addColumn<int>("H");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("default size") << 3345 << 2865 << NoteLayout::StepCount;
-        QTest::newRow("rolled-up tile") << 500 << 425 << 0;
-        QTest::newRow("height just under the text box") << 3345 << 699 << 0;
-        QTest::newRow("height exactly the text box") << 3345 << 700 << NoteLayout::StepCount;
-        QTest::newRow("narrower than the text box margin") << 219 << 2865 << 1;
-        QTest::newRow("narrower than the caption") << 1099 << 2865 << 10;
-    }
     void layoutStopsAtTheFirstNegativeSize() {
-        QFETCH(int, W);
-        QFETCH(int, H);
-        QFETCH(int, steps);
-        NoteLayout l;
-        const NoteLayout before = l;
-        QCOMPARE(l.apply(W, H), steps);
-        if (steps == 0 || (W == 3345 && H == 2865))
-            QVERIFY(l == before);
-        if (steps == 10) {
-            QCOMPARE(l.lblCaption, before.lblCaption);
-            QCOMPARE(l.imgResize.left, double(W - 230));
+        // Width, height, the steps done: the default size, the rolled-up tile, just under and
+        // exactly the text box's height, narrower than the text box's margin and than the caption.
+        const int cases[][3] = {
+            {3345, 2865, NoteLayout::StepCount}, {500, 425, 0},  {3345, 699, 0},
+            {3345, 700, NoteLayout::StepCount},  {219, 2865, 1}, {1099, 2865, 10}};
+        for (const auto& [w, h, steps] : cases) {
+            NoteLayout l;
+            const NoteLayout before = l;
+            QCOMPARE(l.apply(w, h), steps);
+            QVERIFY(l == before || !(steps == 0 || (w == 3345 && h == 2865)));
+            if (steps == 10)
+                QVERIFY(l.lblCaption == before.lblCaption && l.imgResize.left == w - 230);
         }
     }
 
