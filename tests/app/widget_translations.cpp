@@ -1,55 +1,41 @@
+#include "NoteWidgets.h"
 #include "TestHome.h"
 #include "app/Translations.h"
 #include "note/ColorScheme.h"
-#include "note/frmMain.h"
 #include "platform/MessagePrompt.h"
-#include "platform/RichTextBox.h"
 #include "platform/frmAbout.h"
-
-#include <QPointer>
-#include <QtTest>
 
 // The texts that start-up's translator puts in force, from the small German translation beside
 // this test, in a note window, in a dialog of the platform layer and in a table of captions.
 class TranslationsTest : public QObject {
     Q_OBJECT
-
-    static QStringList folders() { return {QStringLiteral(PINLEAF_TEST_TRANSLATIONS)}; }
-
-    static void checkTexts(const QString& prompt, const QString& about, const QString& yellow) {
-        QPointer<frmMain> w = new frmMain;
-        w->setIsDirty(true);
-        w->setTag(TestHome::root() + QStringLiteral("/note.pnf"));
-        w->show();
-        w->RTB1->setText(QStringLiteral("changed"));
-        MessagePrompt::queueAnswers({MessagePrompt::Cancel});
-        QVERIFY(!w->close());
-        QCOMPARE(MessagePrompt::lastTitle(), prompt);
-        delete w;
-
-        QPointer<frmAbout> d = frmAbout::Load(QString(), QString());
-        QCOMPARE(d->windowTitle(), about);
-        d->reject();
-
-        QCOMPARE(ColorScheme::caption(0), yellow);
-    }
+    const QStringList m_folders{QStringLiteral(PINLEAF_TEST_TRANSLATIONS)};
 
 private slots:
     void initTestCase() {
-        if (!QFile::exists(folders().first() + QStringLiteral("/pinleaf_de.qm")))
+        if (!QFile::exists(m_folders.first() + QStringLiteral("/pinleaf_de.qm")))
             QSKIP("lrelease (Debian package qt6-l10n-tools) is not installed");
     }
 
     // An Austrian locale finds the German translation; a language without one brings back the
     // English texts, silently.
     void textsFollowTheInstalledLanguage() {
-        QVERIFY(Translations::install(QLocale(QLocale::German, QLocale::Austria), folders()));
-        checkTexts(QStringLiteral("Jetzt speichern"), QStringLiteral("Über"),
-                   QStringLiteral("Gelb"));
-
-        QVERIFY(!Translations::install(QLocale(QLocale::French, QLocale::France), folders()));
-        checkTexts(QStringLiteral("Perform Save"), QStringLiteral("About"),
-                   QStringLiteral("Yellow"));
+        for (const auto& [locale, texts] :
+             {std::pair{QLocale(QLocale::German, QLocale::Austria),
+                        QStringList{"Jetzt speichern", "Über", "Gelb"}},
+              {QLocale(QLocale::French, QLocale::France),
+               QStringList{"Perform Save", "About", "Yellow"}}}) {
+            QCOMPARE(Translations::install(locale, m_folders), texts[0] != "Perform Save");
+            QPointer<frmMain> w = typedNote(QStringLiteral("changed"), TestHome::root() + "/n.pnf");
+            MessagePrompt::queueAnswers({MessagePrompt::Cancel});
+            QVERIFY(!w->close());
+            delete w;
+            QPointer<frmAbout> d = frmAbout::Load(QString(), QString());
+            QCOMPARE(QStringList(
+                         {MessagePrompt::lastTitle(), d->windowTitle(), ColorScheme::caption(0)}),
+                     texts);
+            d->reject();
+        }
     }
 };
 
