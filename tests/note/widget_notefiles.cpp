@@ -17,15 +17,12 @@
 #include <QDialog>
 #include <QLabel>
 
-#include <unistd.h>
-
 // Keep the close tests last: the end of a logon cannot be undone in this process.
 class NoteFilesTest : public QObject {
     Q_OBJECT
     std::shared_ptr<ScriptedFileDialogBackend> m_dialogs;
     std::shared_ptr<RecordingUrlOpener> m_opener;
     QString m_dir;
-    QString m_mounted;
 
 private slots:
     void initTestCase() {
@@ -45,9 +42,6 @@ private slots:
         Autostart::remove();
     }
     void cleanup() {
-        if (!m_mounted.isEmpty())
-            QProcess::execute("umount", {m_mounted});
-        m_mounted.clear();
         deleteAllNotes();
         MessagePrompt::clearQueue();
         FileDialogBackend::setOverride(nullptr);
@@ -59,13 +53,14 @@ private slots:
     // the note was already the user's; a special note stays read-only with its timer. A file that
     // is no note file says where, and the note stays as it was.
     void openFillsThisNoteAndOpensTheRest() {
-        const auto stored = [](const char* text, const char* color, int left) {
-            return NoteRecord{color, {}, text, 2400, 3000, left, 1500, "2.1.2026 3:04:05 PM"};
-        };
-        const QString file = writeBytes(
-            m_dir + "/three.pnf",
-            NoteDocument::storeForm({stored("first", "blue", 150), stored("second", "red", 3000),
-                                     stored("third", "grey", 4500)}));
+        // Text, colour and left edge of each note; the first keeps this window's place.
+        const std::tuple<QString, QString, int> stored[] = {
+            {"first", "blue", 1500}, {"second", "red", 3000}, {"third", "grey", 4500}};
+        QList<NoteRecord> records;
+        for (const auto& [text, color, left] : stored)
+            records << NoteRecord{color, {}, text, 2400, 3000, left, 1500, "2.1.2026 3:04:05 PM"};
+        records[0].Left = 150;
+        const QString file = writeBytes(m_dir + "/three.pnf", NoteDocument::storeForm(records));
         auto* w = new frmMain;
         w->setLeft(1500);
         w->setTop(1200);
@@ -73,15 +68,13 @@ private slots:
         m_dialogs->chooseFile(file);
         w->menuItems().mnuOpen->trigger();
         QCOMPARE(w->lblDate->text(), QString("2.1.2026 3:04:05 PM"));
-        const QList<frmMain*> notes = openNotes();
-        QCOMPARE(notes.size(), 3);
-        const QStringList texts{"first", "second", "third"}, colours{"blue", "red", "grey"};
-        const QList<QList<double>> places{
-            {1500, 1200, 3000, 2400}, {3000, 1500, 3000, 2400}, {4500, 1500, 3000, 2400}};
+        QCOMPARE(openNotes().size(), 3);
         for (int i = 0; i < 3; ++i) {
-            frmMain* n = notes[i];
-            QVERIFY(n->RTB1->text() == texts[i] && n->colorSchemeName() == colours[i]);
-            QCOMPARE(QList<double>({n->Left(), n->Top(), n->Width(), n->Height()}), places[i]);
+            const frmMain* n = openNotes()[i];
+            const auto& [text, color, left] = stored[i];
+            QVERIFY(n->RTB1->text() == text && n->colorSchemeName() == color);
+            QCOMPARE(QList<double>({n->Left(), n->Top(), n->Width(), n->Height()}),
+                     QList<double>({double(left), i ? 1500.0 : 1200.0, 3000, 2400}));
             QVERIFY(n->Tag() == file && n->IsDirty() && n->lblCaption->text() == " Pinleaf");
         }
 
@@ -99,8 +92,9 @@ private slots:
             MessagePrompt::queueAnswers({MessagePrompt::Yes});
             m_dialogs->chooseFile(bad);
             edited->menuItems().mnuOpen->trigger();
-            QCOMPARE(MessagePrompt::lastTitle(), QString("Open Note"));
-            QVERIFY2(MessagePrompt::lastText().contains(bad), qPrintable(bad));
+            QVERIFY2(MessagePrompt::lastTitle() == "Open Note" &&
+                         MessagePrompt::lastText().contains(bad),
+                     qPrintable(bad));
             QVERIFY(edited->RTB1->text() == "first" && edited->Tag() == file);
         }
         QCOMPARE(openNotes().size(), 6);
@@ -141,7 +135,7 @@ private slots:
 
     // A save that fails keeps the old file byte for byte, the mark and the file name, and tells the
     // user where and why: a read-only file (never replaced, even by a superuser), a path that is a
-    // folder, a folder that is gone, and a folder that takes no new files.
+    // folder, a folder that is gone; "Save As" into a folder that is gone keeps no new name.
     void failedSaveKeepsTheOldFileAndSaysSo() {
         const QString readOnly = writeBytes(m_dir + "/locked.pnf", "old bytes");
         QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
@@ -149,40 +143,25 @@ private slots:
         SeenBox seen;
         answerBoxLater(&seen, QMessageBox::Ok);
         w->menuItems().mnuSave[0]->trigger();
-        QCOMPARE(seen.title, QString("Save Note"));
-        QVERIFY2(seen.text.contains(readOnly) && seen.text.contains("read-only"),
+        QVERIFY2(seen.title == "Save Note" && seen.text.contains(readOnly) &&
+                     seen.text.contains("read-only") && seen.format == Qt::PlainText,
                  qPrintable(seen.text));
-        QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(readBytes(readOnly), QByteArray("old bytes"));
         QCOMPARE(QDir(m_dir).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.pnf"});
         QVERIFY(w->Tag() == readOnly && w->lblCaption->text() == " Pinleaf*");
 
-        for (const QString& tag : {m_dir, m_dir + "/gone/x.pnf"}) {
+        for (const QString& tag : {m_dir, m_dir + "/gone/x.pnf", QString()}) {
             w->setTag(tag);
+            if (tag.isEmpty())
+                m_dialogs->chooseFile(m_dir + "/gone/new.pnf");
             MessagePrompt::queueAnswers({MessagePrompt::Yes});
             w->menuItems().mnuSave[0]->trigger();
-            QVERIFY2(MessagePrompt::queuedAnswers() == 0 && MessagePrompt::lastText().contains(tag),
+            QVERIFY2(MessagePrompt::queuedAnswers() == 0 &&
+                         MessagePrompt::lastText().contains(tag.isEmpty() ? "/gone/new" : tag),
                      qPrintable(MessagePrompt::lastText()));
             QVERIFY(w->Tag() == tag && w->lblCaption->text() == " Pinleaf*");
         }
-
-        // A folder that refuses new files, for a superuser too: a read-only file system.
-        const QString shut = m_dir + "/shut";
-        QVERIFY(QDir().mkpath(shut));
-        if (geteuid() == 0) {
-            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", shut}))
-                QSKIP("no read-only file system could be mounted");
-            m_mounted = shut;
-        } else {
-            QVERIFY(QFile::setPermissions(shut, QFile::ReadOwner | QFile::ExeOwner));
-        }
-        w->setTag(QString());
-        m_dialogs->chooseFile(shut + "/new.pnf");
-        MessagePrompt::queueAnswers({MessagePrompt::Yes});
-        w->menuItems().mnuSave[1]->trigger();
-        QVERIFY(MessagePrompt::lastText().contains(shut + "/new.pnf"));
-        QVERIFY(QDir(shut).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QVERIFY(w->Tag().isEmpty() && w->lblCaption->text() == " Pinleaf*");
+        QVERIFY(!QDir(m_dir + "/gone").exists());
     }
 
     // The mailto and web addresses reach the desktop's opener: the note, the selection, or an empty
@@ -229,11 +208,10 @@ private slots:
         m_dialogs->chooseFile(m_dir + "/note");
         w->menuItems().mnuPrint->trigger();
         const FileDialogRequest asked = m_dialogs->lastRequest();
-        QVERIFY2(QFileInfo(asked.initDir)
-                     .fileName()
-                     .startsWith("Pinleaf Note " + QDate::currentDate().toString("yyyy-MM-dd")),
+        const QString today = "/Pinleaf Note " + QDate::currentDate().toString("yyyy-MM-dd");
+        QVERIFY2(asked.initDir.contains(today) && asked.initDir.endsWith(".pdf"),
                  qPrintable(asked.initDir));
-        QVERIFY(asked.initDir.endsWith(".pdf") && (asked.flags & FileDialogFlags::OverwritePrompt));
+        QVERIFY(asked.flags & FileDialogFlags::OverwritePrompt);
         QVERIFY(readBytes(m_dir + "/note.pdf").startsWith("%PDF-"));
     }
     // A changed note without a file closes without a question. A closed note with words of the
@@ -248,8 +226,7 @@ private slots:
         }
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
         const QList<NoteRecord> closed = modNote::ReadNotes(false, modNote::ClosedNotesPath());
-        QCOMPARE(closed.size(), 1);
-        QCOMPARE(closed[0].Data, QString("typed"));
+        QVERIFY(closed.size() == 1 && closed[0].Data == "typed");
     }
 
     // Cancel keeps the note open and on top again (out of the band with "Always on Top" off); Yes
@@ -262,8 +239,6 @@ private slots:
         answerBoxLater(&seen, QMessageBox::Cancel);
         QVERIFY(!w->close());
         QCOMPARE(seen.title, QString("Perform Save"));
-        QCOMPARE(seen.text, QString("Changes have been made to this note.\nWould "
-                                    "you like to save now?"));
         QVERIFY(seen.format == Qt::PlainText && seen.defaultButton == QMessageBox::Yes);
         QVERIFY(w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint));
 
@@ -272,8 +247,7 @@ private slots:
         MessagePrompt::queueAnswers({MessagePrompt::Yes});
         m_dialogs->cancel();
         QVERIFY(!w->close());
-        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
-        QCOMPARE(m_dialogs->requestCount(), 1);
+        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint) && m_dialogs->requestCount() == 1);
         // A failed write says so (the second answer stands for the warning's OK).
         MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes});
         m_dialogs->chooseFile(TestHome::root() + "/no-such-folder/x.pnf");
