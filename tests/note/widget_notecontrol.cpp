@@ -1,6 +1,6 @@
 // The note's drawn controls: the caption strip drawn once for all notes must still follow its
 // text, size and colours, text is drawn as written where a label would put it and never beyond
-// the control, and pictures fill their control, copied or blended alike. The pictures drawn in
+// the control, and pictures fill their control. The pictures drawn in
 // advance must be exactly what their SVG files draw, so a changed SVG without `make pictures` is
 // caught here, and a damaged file falls back to the SVG.
 #include "note/DrawnIcon.h"
@@ -64,17 +64,6 @@ private slots:
         QCOMPARE(placed.copy(5, 5, 34, 20),
                  picture.picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(placed.pixelColor(4, 4).alpha(), 0);
-
-        // A picture copied from its drawing on the paper looks as blending it there does.
-        for (const QColor paper : {QColor(0xff, 0xff, 0xc0), QColor(Qt::black)}) {
-            const QPixmap drawing = picture.picture();
-            QImage blended(drawing.size(), QImage::Format_RGB32), copied = blended;
-            blended.fill(paper);
-            copied.fill(Qt::red);
-            QPainter(&blended).drawPixmap(0, 0, drawing);
-            QPainter(&copied).drawPixmap(0, 0, NotePictures::onPaper(drawing, paper));
-            QCOMPARE(copied, blended);
-        }
     }
 
     // Text is drawn from its baseline, character for character: it must look exactly as a label
@@ -84,26 +73,24 @@ private slots:
         QWidget window;
         NoteControl c(&window);
         const QRect surface(0, 0, 200, 40);
-        for (const QString text : {"12/6/2026 9:15:58 AM", "<b>x</b> &amp;"}) {
-            c.setText(text);
-            for (double points : {6.0, 8.25, 11.5}) {
-                QFont f(QStringLiteral("DejaVu Sans"));
-                f.setPointSizeF(points);
-                c.setFont(f);
-                for (int h = 8; h <= 30; h += 3) {
-                    // Narrow enough that the longer text is cut at the control's right edge.
-                    c.setGeometry(QRect(3, 5, 100, h));
-                    QImage expected(surface.size(), QImage::Format_ARGB32_Premultiplied);
-                    expected.fill(Qt::transparent);
-                    QPainter p(&expected);
-                    p.setClipRect(c.geometry());
-                    p.setFont(f);
-                    p.setPen(window.palette().color(QPalette::WindowText));
-                    p.drawText(c.geometry(), Qt::AlignLeft | Qt::AlignVCenter, text);
-                    p.end();
-                    QVERIFY2(look(c, surface) == expected,
-                             qPrintable(QString("%1: %2 pt, %3 px").arg(text).arg(points).arg(h)));
-                }
+        c.setText("12/6/2026 <b>9:15:58</b> &amp; AM");
+        for (double points : {6.0, 8.25, 11.5}) {
+            QFont f(QStringLiteral("DejaVu Sans"));
+            f.setPointSizeF(points);
+            c.setFont(f);
+            for (int h = 8; h <= 30; h += 3) {
+                // Narrow enough that the text is cut at the control's right edge.
+                c.setGeometry(QRect(3, 5, 100, h));
+                QImage expected(surface.size(), QImage::Format_ARGB32_Premultiplied);
+                expected.fill(Qt::transparent);
+                QPainter p(&expected);
+                p.setClipRect(c.geometry());
+                p.setFont(f);
+                p.setPen(window.palette().color(QPalette::WindowText));
+                p.drawText(c.geometry(), Qt::AlignLeft | Qt::AlignVCenter, c.text());
+                p.end();
+                QVERIFY2(look(c, surface) == expected,
+                         qPrintable(QString("%1 pt, %2 px").arg(points).arg(h)));
             }
         }
     }
