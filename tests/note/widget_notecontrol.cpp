@@ -1,6 +1,6 @@
 // The note's drawn controls: the caption strip drawn once for all notes must still follow its
 // text, size and colours, text is drawn as written where a label would put it and never beyond
-// the control, and pictures fill their control. The pictures drawn in
+// the control, and pictures fill their control, copied or blended alike. The pictures drawn in
 // advance must be exactly what their SVG files draw, so a changed SVG without `make pictures` is
 // caught here, and a damaged file falls back to the SVG.
 #include "note/DrawnIcon.h"
@@ -64,6 +64,17 @@ private slots:
         QCOMPARE(placed.copy(5, 5, 34, 20),
                  picture.picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(placed.pixelColor(4, 4).alpha(), 0);
+
+        // A picture copied from its drawing on the paper looks as blending it there does.
+        for (const QColor paper : {QColor(0xff, 0xff, 0xc0), QColor(Qt::black)}) {
+            const QPixmap drawing = picture.picture();
+            QImage blended(drawing.size(), QImage::Format_RGB32), copied = blended;
+            blended.fill(paper);
+            copied.fill(Qt::red);
+            QPainter(&blended).drawPixmap(0, 0, drawing);
+            QPainter(&copied).drawPixmap(0, 0, NotePictures::onPaper(drawing, paper));
+            QCOMPARE(copied, blended);
+        }
     }
 
     // Text is drawn from its baseline, character for character: it must look exactly as a label
