@@ -26,6 +26,9 @@ trap cleanup EXIT
 # Says what went wrong and what Pinleaf printed, and ends the test (inside $(...) only a subshell).
 fail() {
     echo "FAIL: $*" && echo "--- Pinleaf said:" && tail -n 20 "$E2E_HOME/app.log" 2>/dev/null
+    if [ -n "$XVFB_PID" ] && ! kill -0 "$XVFB_PID" 2>/dev/null; then
+        echo "--- the X server had ended:" && tail -n 10 "$E2E_HOME/xvfb.log" 2>/dev/null
+    fi
     exit 1
 } >&2
 skip() { echo "SKIPPED: $*" && exit 77; }
@@ -58,7 +61,11 @@ end_app() {
     [ "$status" -eq "${2:-0}" ] || fail "exit status $status after signal $1, expected ${2:-0}"
 }
 kill_app() {
-    kill -KILL "$APP_PID" || fail "Pinleaf had ended before it was killed"
+    if ! kill -KILL "$APP_PID" 2>/dev/null; then
+        local status=0
+        wait "$APP_PID" || status=$?
+        fail "Pinleaf had ended before it was killed, exit status $status: $(tail -n 5 "$E2E_HOME/app.log")"
+    fi
     wait "$APP_PID" 2>/dev/null || true; APP_PID=
 }
 
