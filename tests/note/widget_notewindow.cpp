@@ -83,6 +83,21 @@ private slots:
         const QRect icon = w.imgIcon->geometry(), grip = w.imgResize->geometry();
         const QRect date = w.lblDate->geometry(), close = w.CloseImage->geometry();
         QVERIFY(icon.intersects(w.RTB1->geometry()) && grip.intersects(date));
+        // The text box hides the corner of the icon that reaches into it; the rest shows.
+        w.RTB1->setText(QString());
+        w.RTB1->clearFocus(); // no caret
+        const QImage shot = w.grab().toImage();
+        const QColor paper = w.palette().color(QPalette::Window);
+        int iconShown = 0;
+        for (int y = icon.top(); y <= icon.bottom(); ++y) {
+            for (int x = icon.left(); x <= icon.right(); ++x) {
+                if (w.RTB1->geometry().contains(x, y))
+                    QCOMPARE(shot.pixelColor(x, y), paper);
+                else
+                    iconShown += shot.pixelColor(x, y) != paper;
+            }
+        }
+        QVERIFY(iconShown > icon.width() * icon.height() / 4);
         QCOMPARE(w.controlAt(icon.bottomRight()), nullptr);
         QCOMPARE(w.controlAt(icon.topLeft()), w.imgIcon);
         QCOMPARE(w.controlAt((grip & date).center()), w.imgResize);
