@@ -1,6 +1,7 @@
 #include "BuildConfig.h"
 #include "app/Translations.h"
 #include "app/modMain.h"
+#include "platform/Desktop.h"
 #include "platform/SessionEnd.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ bool answeredOnTheTerminal(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (answeredOnTheTerminal(argc, argv))
         return 0;
-    modMain::ChoosePlatform();
+    Desktop::choosePlatform();
     // The lower-case name becomes the window class that desktops match windows by. No display
     // name is set: Qt would append it to the title of every window, dialogs included.
     QApplication::setApplicationName(QStringLiteral("pinleaf"));

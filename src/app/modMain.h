@@ -44,8 +44,4 @@ void Main(const QString& commandLine);
 // True while start-up still has notes waiting for their windows.
 bool OpeningNotes();
 
-// On a Wayland session with an X server at hand, notes run on the X server: they place
-// themselves on the screen, which Wayland does not allow. A platform the user chose stands.
-void ChoosePlatform();
-
 } // namespace modMain

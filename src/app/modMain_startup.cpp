@@ -129,12 +129,4 @@ void Main(const QString& commandLine) {
                      unwritableFolderText(modNote::StoreFolder(), folderError));
 }
 
-void ChoosePlatform() {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return;
-    qputenv("QT_QPA_PLATFORM", "xcb");
-}
-
 } // namespace modMain

@@ -2,12 +2,12 @@
 #include "store/modNote.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/NotesFolder.h"
 #include "platform/clsCommonDialog.h"
 #include "store/modNote_internal.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -49,8 +49,7 @@ QString EscapeXml(const QString& text) {
 }
 
 QString StoreFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Pinleaf");
+    return NotesFolder::path();
 }
 
 QString StorePath() {

@@ -64,7 +64,7 @@ inline constexpr int MaxClosedNotes = 100;
 void KeepClosedNote(const NoteRecord& record);
 QString ClosedNotesPath();
 
-// Full path of the notes store in the per-user data folder, and that folder.
+// Full path of the notes store in the notes folder (platform/NotesFolder), and that folder.
 QString StorePath();
 QString StoreFolder();
 

@@ -1,5 +1,7 @@
 #include "TestHome.h"
 
+#include "platform/NotesFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -32,6 +34,11 @@ void isolate() {
     setFolder("XDG_RUNTIME_DIR", r + QStringLiteral("/runtime"));
     QFile::setPermissions(r + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#ifdef Q_OS_WIN
+    // Windows keeps the notes beside the program when it may, which for a test program is the
+    // build folder that every test shares.
+    NotesFolder::setOverride(r + QStringLiteral("/.qttest/share/Pinleaf"));
+#endif
 }
 
 QString root() {

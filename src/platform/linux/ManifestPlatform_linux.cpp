@@ -3,17 +3,12 @@
 // a dot, and nothing stands for system or archive.
 #include "platform/ManifestPlatform.h"
 
-#include "platform/AtomicFile.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 namespace {
-// A manifest is a kilobyte; anything far larger is not one.
-constexpr qint64 MaxManifestBytes = 1 << 20;
-
 constexpr QFileDevice::Permissions WriteBits = QFileDevice::WriteOwner | QFileDevice::WriteUser |
                                                QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
@@ -31,10 +26,6 @@ void SystemManifestPlatform::initCommonControls() {}
 
 QString SystemManifestPlatform::executableFolder() const {
     return QCoreApplication::applicationDirPath();
-}
-
-QString SystemManifestPlatform::executableName() const {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 ProgramVersion SystemManifestPlatform::executableVersion() const {
@@ -77,15 +68,4 @@ bool SystemManifestPlatform::setAttributes(const QString& path, int attributes) 
 
 bool SystemManifestPlatform::deleteFile(const QString& path) {
     return QFile::remove(path);
-}
-
-bool SystemManifestPlatform::writeFile(const QString& path, const QByteArray& bytes) {
-    return AtomicFile::write(path, bytes, AtomicFile::Access::Shared);
-}
-
-QByteArray SystemManifestPlatform::readFile(const QString& path) const {
-    QFile file(path);
-    if (file.size() > MaxManifestBytes || !file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.read(MaxManifestBytes);
 }
