@@ -8,9 +8,11 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= fuzz_store_reader fuzz_note_file fuzz_append
 FUZZ_PACKAGES = clang libclang-rt-14-dev
+# The Windows build (make windows): cross-built with MinGW-w64, tested under Wine.
+WIN_BUILD ?= build-win
 
 .PHONY: all deps configure build program run pictures test bench fuzz fuzz-build format lint clean install \
-	uninstall
+	uninstall windows
 
 all: build
 
@@ -33,10 +35,17 @@ run: program
 # The note's pictures drawn into PNG files from their SVG files, after an SVG has changed.
 pictures: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target render_pictures
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/render_pictures resources/icons/window/drawn
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/render_pictures resources/icons
 
+# The Windows tests run too when make windows has set up the cross toolchain.
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@JOBS=$(JOBS) bash scripts/windows/test $(WIN_BUILD)
+
+# Pinleaf.exe, its tests and $(WIN_BUILD)/Pinleaf-<version>-win64.zip; the first run also builds Qt
+# for Windows from Debian's source package into a cache folder (about half an hour).
+windows:
+	@JOBS=$(JOBS) bash scripts/windows/build $(WIN_BUILD)
 
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
@@ -71,4 +80,4 @@ uninstall:
 	@bash scripts/uninstall $(BUILD)
 
 clean:
-	@rm -rf $(BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -6,6 +6,8 @@
 #include <QResource>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 class DrawnIconEngine : public QIconEngine {
 public:
@@ -14,13 +16,22 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         if (mode == QIcon::Normal && size.width() == size.height() &&
             m_sizes.contains(size.width())) {
-            const int px = size.width();
-            const QImage drawn =
-                readDrawnPixels(QResource(drawnIconPixels(m_name, px)).uncompressedData(), px);
+            const QImage drawn = drawnAt(size.width());
             if (!drawn.isNull())
                 return QPixmap::fromImage(drawn);
         }
-        return svg().pixmap(size, mode, state);
+        const QPixmap fromSvg = svg().pixmap(size, mode, state);
+        if (!fromSvg.isNull() || m_sizes.isEmpty())
+            return fromSvg;
+        // No SVG renderer in this build: the largest drawn size, scaled, in the mode asked for.
+        const QImage largest = drawnAt(*std::max_element(m_sizes.begin(), m_sizes.end()));
+        if (largest.isNull())
+            return QPixmap();
+        const QPixmap scaled =
+            QPixmap::fromImage(largest.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        if (mode == QIcon::Normal)
+            return scaled;
+        return QIcon(scaled).pixmap(size, mode, state);
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -41,6 +52,10 @@ public:
     QIconEngine* clone() const override { return new DrawnIconEngine(m_name, m_sizes); }
 
 private:
+    QImage drawnAt(int px) const {
+        return readDrawnPixels(QResource(drawnIconPixels(m_name, px)).uncompressedData(), px);
+    }
+
     // The SVG is loaded only when a size without a PNG is asked for.
     const QIcon& svg() {
         if (m_svg.isNull())
@@ -59,11 +74,14 @@ QIcon drawnIcon(const QString& name, const QList<int>& sizes) {
 }
 
 QString drawnIconSvg(const QString& name) {
-    return QStringLiteral(":/icons/window/%1.svg").arg(name);
+    return QStringLiteral(":/icons/%1.svg").arg(name);
 }
 
 QString drawnIconPixels(const QString& name, int px) {
-    return QStringLiteral(":/icons/window/drawn/%1-%2.argb").arg(name).arg(px);
+    const qsizetype slash = name.lastIndexOf(u'/');
+    return QStringLiteral(":/icons/%1/drawn/%2-%3.argb")
+        .arg(name.left(slash), name.mid(slash + 1))
+        .arg(px);
 }
 
 QByteArray drawnPixels(const QImage& image) {

@@ -2,7 +2,6 @@
 
 #include "note/DrawnIcon.h"
 
-#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -16,14 +15,12 @@ static void initResources() {
 }
 
 namespace {
-QIcon cachedIcon(const QString& path) {
-    static const bool resourcesReady = (initResources(), true);
-    Q_UNUSED(resourcesReady);
-    static QHash<QString, QIcon> cache;
-    auto it = cache.find(path);
-    if (it == cache.end())
-        it = cache.insert(path, QIcon(path));
-    return *it;
+// Menu pictures are shown at the style's small icon size, which is 16 pixels at 96 dpi; sharper
+// screens draw them from the SVG, or scale the drawn pixels where there is no SVG renderer.
+constexpr int MenuPx = 16;
+
+QString menuPictureName(const QString& key) {
+    return QStringLiteral("menu/") + key;
 }
 } // namespace
 
@@ -53,10 +50,12 @@ int ImageList::index(const QString& key) const {
 QIcon ImageList::picture(int zeroBased) const {
     if (zeroBased < 0 || zeroBased >= count())
         return QIcon();
+    static const bool resourcesReady = (initResources(), true);
+    Q_UNUSED(resourcesReady);
     static QList<QIcon> pictures;
     if (pictures.isEmpty()) {
         for (const QString& key : keys())
-            pictures << cachedIcon(QStringLiteral(":/icons/menu/%1.svg").arg(key));
+            pictures << drawnIcon(menuPictureName(key), {MenuPx});
     }
     return pictures.at(zeroBased);
 }
@@ -76,11 +75,18 @@ QIcon drawn(int index) {
 } // namespace
 
 const QList<Drawn>& drawnPictures() {
-    static const QList<Drawn> pictures{
-        {QStringLiteral("pinleaf"), {16, 32, 64}}, {QStringLiteral("imgIcon"), {CaptionPx}},
-        {QStringLiteral("imgHelp"), {ButtonPx}},   {QStringLiteral("CloseImage"), {ButtonPx}},
-        {QStringLiteral("imgResize"), {GripPx}},
-    };
+    static const QList<Drawn> pictures = [] {
+        QList<Drawn> list{
+            {QStringLiteral("window/pinleaf"), {16, 32, 64}},
+            {QStringLiteral("window/imgIcon"), {CaptionPx}},
+            {QStringLiteral("window/imgHelp"), {ButtonPx}},
+            {QStringLiteral("window/CloseImage"), {ButtonPx}},
+            {QStringLiteral("window/imgResize"), {GripPx}},
+        };
+        for (const QString& key : ImageList::keys())
+            list.append({menuPictureName(key), {MenuPx}});
+        return list;
+    }();
     return pictures;
 }
 
