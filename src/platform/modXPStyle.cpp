@@ -52,6 +52,11 @@ QString ManifestTemplate() {
     QString text;
     for (const char* line : Lines)
         text += QLatin1String(line) + QLatin1String("\r\n");
+    // Windows refuses to start a program whose manifest names another processor than its own: a
+    // 64-bit program names "amd64" where a 32-bit one names "x86".
+    if constexpr (sizeof(void*) == 8)
+        text.replace(QLatin1String("processorArchitecture=\"x86\""),
+                     QLatin1String("processorArchitecture=\"amd64\""));
     return text;
 }
 

@@ -9,8 +9,9 @@
 
 #include <vector>
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 namespace {
 std::wstring nativePath(const QString& path) {
