@@ -2,18 +2,18 @@
 #include "note/frmMain.h"
 
 #include "BuildConfig.h"
+#include "note/modRTB.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
-#include <QTextDocument>
-#include <QTextFrame>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 
 #include <array>
 
 namespace {
 constexpr qint32 HeadingColor = 0xFF0000; // blue
 constexpr qint32 BodyColor = 0;           // black
-constexpr qsizetype SpacesPerIndent = 5;
 // The help note's size in twips: tall enough for the whole text at 96 dpi.
 constexpr double HelpWidthTwips = 6000;
 constexpr double HelpHeightTwips = 6200;
@@ -56,29 +56,17 @@ std::array<HelpLine, 13> helpLines() {
          BodyColor, 10, 1},
     }};
 }
-} // namespace
 
-// Each line after the first is written with the line break before it, in the line's own format:
-// the break begins the line's paragraph, and an empty paragraph is as high as the font of the
-// break that begins it. A break after the last line would add an empty paragraph.
-static void writeHelpText(RichTextBox& box) {
-    box.setText(QString());
-    // Qt keeps a 4-pixel margin below the text as well as around it; below the last line it is
-    // only something more to scroll to. The text keeps its place.
-    QTextFrame* root = box.document()->rootFrame();
-    QTextFrameFormat frame = root->frameFormat();
-    frame.setBottomMargin(0);
-    root->setFrameFormat(frame);
-    const auto lines = helpLines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const HelpLine& line = lines[i];
-        box.setSelStart(int(box.text().length()));
-        box.setSelColor(quint32(line.color));
-        box.setSelFontSize(line.size);
-        const QString indent(line.indent * SpacesPerIndent, u' ');
-        box.setSelText((i == 0 ? QString() : QStringLiteral("\r\n")) + indent + line.text);
-    }
+// Every line ends with a line break, the last one too, so the help ends in an empty paragraph.
+// It shows nothing and takes no height: the help fits its note without a scroll bar.
+void flattenLastParagraph(RichTextBox& box) {
+    QTextCursor end(box.document());
+    end.movePosition(QTextCursor::End);
+    QTextBlockFormat flat = end.blockFormat();
+    flat.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    end.setBlockFormat(flat);
 }
+} // namespace
 
 // The help note is an ordinary note from then on, independent of this one. Its text is written
 // before it counts as changed, so its caption starts unmarked.
@@ -88,7 +76,10 @@ void frmMain::DisplayHelpNote() {
                                       HelpWidthTwips, HelpHeightTwips));
     // A hidden window is laid out for every size it is given, as setWidth and setHeight do.
     help->runLayout();
-    writeHelpText(*help->RTB1);
+    help->RTB1->setText(QString());
+    for (const HelpLine& line : helpLines())
+        modRTB::AppendFormattedLine(line.text, line.color, line.size, *help->RTB1, line.indent);
+    flattenLastParagraph(*help->RTB1);
     help->RTB1->setSelStart(0);
     help->RTB1->setReadOnly(true);
     help->SetColor(QStringLiteral("green"));

@@ -70,10 +70,13 @@ for id in "${ids[@]}"; do
         fail "the menu's help note differs: $(geometry_of "$id")"
 done
 
-# A logoff while About is open stores every note, the time as plain text, and ends Pinleaf.
+# A logoff while About is open stores every note, the time as plain text and each help note's
+# text ending with the line break after its last line, and ends Pinleaf.
 open_dialog Up About
 end_app TERM
 [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes: $(cat "$STORE")"
 grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} [AP]M</DATA>' <(tr -d '\r' <"$STORE") ||
     fail "the store does not hold the time as plain text: $(cat "$STORE")"
+[ "$(tr -d '\n' <"$STORE" | grep -o $'accomodate\.\r</DATA>' | wc -l)" -eq 2 ] ||
+    fail "the stored help notes do not end with a line break: $(cat "$STORE")"
 echo "PASS"

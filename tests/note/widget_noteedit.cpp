@@ -4,6 +4,7 @@
 #include "NoteWidgets.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "note/ImageList.h"
 #include "store/FileRead.h"
 
 #include <QClipboard>
@@ -18,6 +19,124 @@ QAction* item(const QMenu* menu, const QString& caption) {
     }
     return nullptr;
 }
+
+// A menu as the user reads it, one line an item and a submenu's items indented under it: the
+// caption ("---" for a separator), the shortcut shown beside it, [x] or [ ] for a check mark,
+// "(off)" when disabled, "(hidden)" when never shown, and the key of its picture in braces.
+QStringList shown(const QMenu* menu, const QString& indent = {}) {
+    static const QHash<qint64, QString> keys = [] {
+        QHash<qint64, QString> k;
+        const ImageList list;
+        for (int i = 0; i < list.count(); ++i)
+            k.insert(list.picture(i).cacheKey(), ImageList::keys().at(i));
+        return k;
+    }();
+    QStringList lines;
+    for (const QAction* a : menu->actions()) {
+        QString line = indent + (a->isSeparator() ? QStringLiteral("---") : a->text());
+        if (!a->shortcut().isEmpty() && a->isShortcutVisibleInContextMenu())
+            line += ' ' + a->shortcut().toString(QKeySequence::NativeText);
+        if (a->isCheckable())
+            line += a->isChecked() ? " [x]" : " [ ]";
+        if (!a->isVisible())
+            line += " (hidden)";
+        else if (!a->isEnabled())
+            line += " (off)";
+        if (!a->icon().isNull() && a->isIconVisibleInMenu())
+            line += " {" + keys.value(a->icon().cacheKey(), QStringLiteral("?")) + '}';
+        lines << line;
+        if (a->menu())
+            lines << shown(a->menu(), indent + "  ");
+    }
+    return lines;
+}
+
+// `lines` with some of them replaced.
+QStringList replaced(QStringList lines,
+                     std::initializer_list<std::pair<const char*, const char*>> changes) {
+    for (const auto& [from, to] : changes) {
+        const qsizetype at = lines.indexOf(QString(from));
+        if (at < 0)
+            lines << QStringLiteral("(no line %1)").arg(from);
+        else
+            lines[at] = to;
+    }
+    return lines;
+}
+
+// The three menus of a new note.
+const QStringList MainMenu = {
+    "&New {NewNote}",
+    "&Open {Open}",
+    "Special Note",
+    "  Time",
+    "  Weather (hidden)",
+    "  Stocks (hidden)",
+    "  Pinleaf Notes (hidden)",
+    "  Computer Memory",
+    "  Drive Information",
+    "---",
+    "&Save {Save}",
+    "Save As",
+    "Email Content {Email}",
+    "---",
+    "&Print {Print}",
+    "---",
+    "&Paste Ctrl+V {Paste}",
+    "Undo Ctrl+Z {Undo}",
+    "Clear All {Clear}",
+    "---",
+    "Font {FontStyle}",
+    "  Style",
+    "    Normal [x]",
+    "    Italic [ ] {Italic}",
+    "    Underline [ ] {Underline}",
+    "    Bold [ ] {Bold}",
+    "  Size",
+    "    Small",
+    "    Normal",
+    "    Medium",
+    "    Large",
+    "    Largest",
+    "Note Color {Color}",
+    "  Yellow [x]",
+    "  Blue [ ]",
+    "  Green [ ]",
+    "  Red [ ]",
+    "  Grey [ ]",
+    "  Peach [ ]",
+    "Save Settings [ ]",
+    "---",
+    "Always on Top [x] {Ontop}",
+    "---",
+    "Help {Help}",
+    "Tarvo Website",
+    "About {About}",
+};
+const QStringList SelectionMenu = {
+    "Strike-Out {Strike}",
+    "Remove Format {Clear}",
+    "---",
+    "Email Selection {Email}",
+    "---",
+    "Cut Ctrl+X {Cut}",
+    "Copy Ctrl+C {Copy}",
+    "Undo {Undo}", // pictures go by caption
+    "---",
+    "Font Size",
+    "  Small",
+    "  Normal",
+    "  Medium",
+    "  Large",
+    "  Largest",
+    "Font Style",
+    "  Italic {Italic}",
+    "  Underline {Underline}",
+    "  Bold {Bold}",
+};
+const QStringList WindowMenu = {
+    "&New {NewNote}", "Minimize {Minimize}", "Restore Size {Restore}", "---", "Reset", "Close",
+};
 
 // Runs `action`, which opens a menu, and tells which menu opened, closing it.
 QMenu* menuOpenedBy(const std::function<void()>& action) {
@@ -52,30 +171,81 @@ class NoteEditTest : public QObject {
 private slots:
     void init() { noteSettings().clear(); }
 
-    // States set before a note's menus exist show once they do, on that note only; once the items
-    // exist, the same calls reach them.
-    void menusShowStatesSetBeforeTheyExist() {
+    // The three menus item by item, with their shortcuts and pictures. States set before a note's
+    // menus exist show once they do, on that note only; once the items exist, the same calls reach
+    // them. Then the marks that the style and colour items leave, item after item on one note:
+    // a style follows its own mark and takes the mark of "Normal" away; "Normal" takes the other
+    // three away and turns its own over; a colour is the only one marked. "Always on Top" shows
+    // the picture of its state.
+    void menusItemByItemAndTheirMarks() {
         frmMain other, w;
         w.SetColor(QStringLiteral("peach"));
         w.rollUp();
         w.setSaveSettingsChecked(true);
         w.setTopChecked(false);
-        // Yellow, Peach, Save Settings and Always on Top checked; Minimize enabled.
-        const auto states = [](frmMain& n) {
-            n.mnuPopUpMenu();
-            n.mnuSystemMenu();
-            const NoteMenuItems& m = n.menuItems();
-            return QList<bool>{m.mnuSetColor[0]->isChecked(), m.mnuSetColor[5]->isChecked(),
-                               m.mnuSaveSettings->isChecked(), m.mnuTop->isChecked(),
-                               m.mnuSystemMinimize->isEnabled()};
-        };
-        QCOMPARE(states(w), (QList<bool>{false, true, true, false, false}));
-        QCOMPARE(states(other), (QList<bool>{true, false, false, true, true}));
+        const struct {
+            QMenu* menu;
+            const char* title;
+            const QStringList& lines;
+        } menus[] = {{other.mnuPopUpMenu(), "PopUpMenu", MainMenu},
+                     {other.mnuPopUpSelect(), "PopUpSelect", SelectionMenu},
+                     {other.mnuSystemMenu(), "Popup2", WindowMenu}};
+        for (const auto& m : menus) {
+            QCOMPARE(m.menu->title(), QString(m.title));
+            QCOMPARE(shown(m.menu), m.lines);
+        }
+        QCOMPARE(shown(w.mnuPopUpMenu()),
+                 replaced(MainMenu, {{"  Yellow [x]", "  Yellow [ ]"},
+                                     {"  Peach [ ]", "  Peach [x]"},
+                                     {"Save Settings [ ]", "Save Settings [x]"},
+                                     {"Always on Top [x] {Ontop}", "Always on Top [ ] {Ontop}"}}));
+        QCOMPARE(shown(w.mnuSystemMenu()),
+                 replaced(WindowMenu, {{"Minimize {Minimize}", "Minimize (off) {Minimize}"}}));
         w.restoreSize();
         w.SetColor(QStringLiteral("yellow"));
         w.setSaveSettingsChecked(false);
         w.setTopChecked(true);
-        QCOMPARE(states(w), states(other));
+        QVERIFY(shown(w.mnuPopUpMenu()) == MainMenu && shown(w.mnuSystemMenu()) == WindowMenu);
+
+        const struct {
+            bool colour;
+            QStringList items;
+            const char* marks;
+        } cases[] = {
+            {false, {"Bold"}, "Bold"},
+            {false, {"Italic"}, "Italic"},
+            {false, {"Underline"}, "Underline"},
+            {false, {"Bold", "Bold"}, ""},
+            {false, {"Italic", "Underline", "Bold"}, "Italic Underline Bold"},
+            {false, {"Italic", "Underline", "Bold", "Normal"}, "Normal"},
+            {false, {"Normal"}, ""},
+            {false, {"Normal", "Normal"}, "Normal"},
+            {false, {"Bold", "Normal", "Normal"}, ""},
+            {true, {"Blue"}, "Blue"},
+            {true, {"Green"}, "Green"},
+            {true, {"Red"}, "Red"},
+            {true, {"Grey"}, "Grey"},
+            {true, {"Peach"}, "Peach"},
+            {true, {"Peach", "Yellow"}, "Yellow"},
+        };
+        for (const auto& c : cases) {
+            frmMain note;
+            note.mnuPopUpMenu();
+            const NoteMenuItems& m = note.menuItems();
+            const QMenu* menu = (c.colour ? m.mnuColor : m.mnuFontStyle)->menu();
+            QStringList marks;
+            for (const QString& caption : c.items)
+                item(menu, caption)->trigger();
+            for (const QAction* a : menu->actions())
+                marks << (a->isChecked() ? a->text() : QString());
+            marks.removeAll(QString());
+            QCOMPARE(marks.join(' ') + " after " + c.items.join(", "),
+                     c.marks + QString(" after ") + c.items.join(", "));
+        }
+        w.menuItems().mnuTop->trigger();
+        QVERIFY(shown(w.mnuPopUpMenu()).contains("Always on Top [ ] {Normal}"));
+        w.menuItems().mnuTop->trigger();
+        QCOMPARE(shown(w.mnuPopUpMenu()), MainMenu);
     }
 
     // Shift+F10 and the menu key open the main menu, or the selection menu while text is selected

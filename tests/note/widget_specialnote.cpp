@@ -10,6 +10,7 @@
 #include "special/modSpecialNote.h"
 
 #include <QScrollBar>
+#include <QTextBlock>
 
 using namespace modSpecialNote;
 
@@ -174,17 +175,74 @@ private slots:
         QTRY_VERIFY(timer.isNull());
     }
 
-    // "Help" opens a read-only help note, unmarked and untouched by typing, beside the note; help
-    // from a help note opens one further along. The whole help fits the note at 96 dpi, without a
-    // scroll bar.
-    void helpOpensAReadOnlyNoteBeside() {
+    // "Help" opens a read-only help note beside the note, unmarked and untouched by typing; help
+    // from a help note opens one further along. Every line has its text, indent, colour and size
+    // (an empty line shows in the look of its paragraph), each line ends with a break, so the text
+    // ends in an empty paragraph, and the caret is at the start. It fits the note at 96 dpi,
+    // without a scroll bar; "Clear All" makes it an ordinary note.
+    void helpNoteWhole() {
+        const QString indent(5, u' ');
+        const std::pair<QString, QString> lines[] = {
+            {"Help", "#0000ff 14"},
+            {"", "#0000ff 10"},
+            {"Options:", "#0000ff 12"},
+            {indent + "Right-click anywhere on the note to get a list of all options: Fonts, Color "
+                      "Scheme, Window State, Open, Save, and Create New.  A special menu will "
+                      "appear if text is selected when you right-click.",
+             "#000000 10"},
+            {"", "#0000ff 10"},
+            {"Window State:", "#0000ff 12"},
+            {indent + "Window state controls whether the Note will remain on top of all other "
+                      "windows (Always On Top) or act like a normal window and take focus when "
+                      "in front,",
+             "#000000 10"},
+            {"", "#0000ff 10"},
+            {"Special View:", "#0000ff 12"},
+            {indent + "Special notes display important information and update every 2min.  "
+                      "Computer memory and hard drive information is currently supported.  "
+                      "Click 'Clear All' on the right-click menu to clear the 'Special Note'",
+             "#000000 10"},
+            {"", "#0000ff 10"},
+            {"Feedback:", "#0000ff 12"},
+            {indent +
+                 "Have an idea for a feature, a new special view, or report a bug?  Please "
+                 "send us an email to " +
+                 QLatin1String(BuildConfig::FeedbackAddress) + " and we will try to accomodate.",
+             "#000000 10"},
+            {"", "#000000 10"}, // after the last break
+        };
         frmMain w;
         w.show();
         w.menuItems().mnuHelp->trigger();
         frmMain* help = openNotes().last();
-        const QString text = help->RTB1->text();
-        QVERIFY(text.startsWith("Help\r\n") &&
-                text.contains(QLatin1String(BuildConfig::FeedbackAddress)));
+        QString text;
+        QStringList want, seen;
+        for (const auto& [line, look] : lines)
+            want << line + ' ' + look;
+        for (std::size_t i = 0; i + 1 < std::size(lines); ++i)
+            text += lines[i].first + "\r\n";
+        // A line's look: the colour and size of each of its pieces, or of the paragraph while it
+        // is empty; "bold", "italic" or "underline" where one is set.
+        const auto look = [](const QTextCharFormat& f) {
+            QString words =
+                f.foreground().color().name() + ' ' + QString::number(f.fontPointSize());
+            for (const auto& [on, word] : {std::pair{f.fontWeight() > QFont::Normal, " bold"},
+                                           {f.fontItalic(), " italic"},
+                                           {f.fontUnderline(), " underline"}})
+                words += on ? word : "";
+            return words;
+        };
+        for (QTextBlock b = help->RTB1->document()->begin(); b.isValid(); b = b.next()) {
+            QStringList looks;
+            for (auto piece = b.begin(); !piece.atEnd(); ++piece)
+                looks << look(piece.fragment().charFormat());
+            looks.removeDuplicates();
+            seen << b.text() + ' ' + (b.length() == 1 ? look(b.charFormat()) : looks.join(" / "));
+        }
+        QCOMPARE(seen, want);
+        QCOMPARE(help->RTB1->text(), text);
+        QVERIFY(help->RTB1->selStart() == 0 && help->RTB1->selLength() == 0);
+
         QVERIFY(help->RTB1->isReadOnly() && help->lblCaption->text() == " Pinleaf");
         QTest::mouseClick(help->RTB1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::keyClicks(help->RTB1, "typed");
@@ -196,6 +254,9 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowExposed(help) && help->logicalDpiY() == 96);
         QCOMPARE(help->RTB1->verticalScrollBar()->maximum(), 0);
+        help->menuItems().mnuEdit[2]->trigger(); // "Clear All": a plain note, lines of full height
+        QTest::keyClicks(help->RTB1, "typed");
+        QVERIFY(help->RTB1->text() == "typed" && help->RTB1->document()->size().height() > 10);
     }
 };
 
