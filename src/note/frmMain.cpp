@@ -152,6 +152,8 @@ void frmMain::construct(bool restoring) {
     setMouseTracking(true);
     NoteWindowAccessible::install();
     WindowIcon::apply(this, NotePictures::windowIconSet());
+    // Floats on tiling window managers and leaves notices above it.
+    TopLevel::manageAsNote(this);
     // The text box takes the note's font from the window as it is made, so its empty document is
     // laid out once, in that font. The drawn controls have fonts of their own, and the menus and
     // dialogs are windows, which take none from their parent.

@@ -3,6 +3,7 @@
 #include "platform/BgrColor.h"
 #include "platform/MessagePrompt.h"
 #include "platform/PlainText.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "platform/UrlOpener.h"
 
@@ -115,6 +116,7 @@ frmAbout::frmAbout(const QString& feedbackAddress, const QString& webSite)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       m_feedbackAddress(feedbackAddress.trimmed()) {
+    TopLevel::keepAboveNotes(this);
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window/pinleaf.svg")));
     setFixedSize(Twips::toPixelsX(ClientWidth), Twips::toPixelsY(ClientHeight));
