@@ -3,6 +3,7 @@
 #include "FifoTrap.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
+#include "platform/MessagePrompt.h"
 #include "platform/Notice.h"
 #include "platform/PlainText.h"
 #include "platform/TopLevel.h"
@@ -308,6 +309,23 @@ private slots:
         const QStringList notices = Notice::shown().mid(before);
         QVERIFY(notices.size() == 2 && notices[0].startsWith("Settings could not be saved: ") &&
                 notices[0].contains(file));
+        // Notices and questions stand in the topmost band with the notes, so none hides them.
+        bool questionOnTop = false;
+        QTimer::singleShot(50, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            questionOnTop = box && box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            if (box)
+                box->close();
+        });
+        MessagePrompt::warn(w.get(), "Print", "a question");
+        int noticesOnTop = 0;
+        for (QWidget* box : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(box) && box->isVisible()) {
+                noticesOnTop += box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                box->close();
+            }
+        }
+        QVERIFY(questionOnTop && noticesOnTop == 2);
     }
 
     // Markup in the date stamp and in the roll-up preview is shown character for character; the
