@@ -60,6 +60,8 @@ protected:
             onScreen();
         else if (watched == m_note && e->type() == QEvent::Move)
             onMoved();
+        else if (watched == m_note && e->type() == QEvent::MouseButtonPress)
+            m_settling.invalidate(); // the user takes the note
         else if (watched == m_note && e->type() == QEvent::Hide)
             m_exposed = false;
         return QObject::eventFilter(watched, e);
@@ -98,18 +100,16 @@ private:
     // A window manager that moves a note it has just mapped (i3 puts a floating window that
     // wants no frame where its frame's title would have left it) sees it go back where it asked
     // to be, so the note does not creep at every start. The program moves notes only before
-    // showing them, and the user only with a button held.
+    // showing them, and the user only after pressing a button on them.
     void onMoved() {
         if (!m_settling.isValid())
             return;
-        if (m_settling.hasExpired(SettleMs) || QGuiApplication::mouseButtons() != Qt::NoButton) {
-            m_settling.invalidate();
-            return;
-        }
-        if (m_note->pos() != m_asked) {
-            m_settling.invalidate();
+        // Only the first move counts, and only if the user has not taken the note meanwhile.
+        const bool placement =
+            !m_settling.hasExpired(SettleMs) && QGuiApplication::mouseButtons() == Qt::NoButton;
+        m_settling.invalidate();
+        if (placement && m_note->pos() != m_asked)
             m_note->move(m_asked);
-        }
     }
 
     QWidget* m_note;
