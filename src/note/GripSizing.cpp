@@ -1,5 +1,7 @@
 #include "note/GripSizing.h"
 
+#include "platform/TopLevel.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +15,7 @@ bool GripSizing::handleGripEvent(QEvent* e) {
         // A second button during a sizing changes nothing.
         if (tracking())
             return true;
+        TopLevel::sizeFreely(m_window);
         if (me->button() == Qt::LeftButton && m_window->windowHandle() &&
             m_window->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge))
             return true;

@@ -3,17 +3,43 @@
 #include "note/NoteControl.h"
 #include "note/frmMain.h"
 
+#include "platform/RichTextBox.h"
+
+#include <QCoreApplication>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
 
 // One drawn control of a note, found again by its place in the note's list at every question, so
-// that it never outlives the note or its controls.
-class NoteControlAccessible : public QAccessibleInterface {
+// that it never outlives the note or its controls. A control that takes a click can be pressed.
+class NoteControlAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     NoteControlAccessible(frmMain* note, int index) : m_note(note), m_index(index) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        const NoteControl* c = control();
+        if (type == QAccessible::ActionInterface && c && c->canPress())
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+    // The window menu's picture opens a menu; the others are buttons.
+    QStringList actionNames() const override {
+        const NoteControl* c = control();
+        if (!c || !c->canPress())
+            return {};
+        if (c->accessibleRole() == QAccessible::ButtonMenu)
+            return {showMenuAction(), pressAction()};
+        return {pressAction()};
+    }
+    void doAction(const QString& name) override {
+        if (actionNames().contains(name))
+            control()->press();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     bool isValid() const override { return control() != nullptr; }
     QObject* object() const override { return nullptr; }
@@ -71,6 +97,9 @@ private:
     QPointer<frmMain> m_note;
     int m_index;
 };
+
+// A name that a screen reader reads in one breath.
+constexpr int NameLength = 60;
 
 frmMain* noteOf(QObject* object) {
     return qobject_cast<frmMain*>(object);
@@ -140,4 +169,31 @@ QAccessibleInterface* NoteWindowAccessible::childAt(int x, int y) const {
             return c;
     }
     return nullptr;
+}
+
+QString NoteWindowAccessible::text(QAccessible::Text t) const {
+    if (t != QAccessible::Name)
+        return QAccessibleWidget::text(t);
+    const frmMain* note = noteOf(object());
+    m_name = note ? noteName(note) : QString();
+    return m_name;
+}
+
+QString NoteWindowAccessible::noteName(const frmMain* note) {
+    const QString first = note->RTB1->document()->firstBlock().text().simplified();
+    if (first.isEmpty())
+        return QCoreApplication::translate("NoteWindowAccessible", "Empty note");
+    return first.size() > NameLength ? first.left(NameLength) + QChar(0x2026) : first;
+}
+
+// Only once a screen reader asked for the name, and only when the first line changed.
+void NoteWindowAccessible::textChanged(frmMain* note) {
+    if (!QAccessible::isActive())
+        return;
+    auto* self = static_cast<NoteWindowAccessible*>(QAccessible::queryAccessibleInterface(note));
+    if (!self || self->m_name.isNull() || self->m_name == noteName(note))
+        return;
+    self->m_name = noteName(note);
+    QAccessibleEvent changed(note, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QWidget;
 
@@ -61,6 +63,14 @@ public:
     void setAccessibleDescription(const QString& text) { m_accessibleDescription = text; }
     QAccessible::Role accessibleRole() const { return m_role; }
     void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    // What a click on the control does, for those reached by keyboard or a screen reader
+    // rather than the pointer; empty for a control that takes no click.
+    void setPress(std::function<void()> press) { m_press = std::move(press); }
+    bool canPress() const { return bool(m_press); }
+    void press() const {
+        if (m_press)
+            m_press();
+    }
 
     // Draws the control at its place on a painter open on the window. A valid `paper` says that
     // only paper of that colour lies under the control.
@@ -85,6 +95,7 @@ private:
     QString m_accessibleName;
     QString m_accessibleDescription;
     QAccessible::Role m_role = QAccessible::StaticText;
+    std::function<void()> m_press;
     // The strip drawing's place in the pixmap cache and the pixel ratio it was made for, and the
     // text's ascent and height in the control's font; made when first drawn after a change.
     mutable QPixmapCache::Key m_stripKey;

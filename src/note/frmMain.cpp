@@ -152,6 +152,8 @@ void frmMain::construct(bool restoring) {
     setMouseTracking(true);
     NoteWindowAccessible::install();
     WindowIcon::apply(this, NotePictures::windowIconSet());
+    // Floats on tiling window managers and leaves notices above it.
+    TopLevel::manageAsNote(this);
     // The text box takes the note's font from the window as it is made, so its empty document is
     // laid out once, in that font. The drawn controls have fonts of their own, and the menus and
     // dialogs are windows, which take none from their parent.
@@ -207,6 +209,7 @@ void frmMain::createControls() {
                       QAccessible::ButtonMenu);
     imgIcon->setPicture(NotePictures::caption(), NotePictures::CaptionPx);
     imgIcon->setAccessibleName(tr("Window menu"));
+    imgIcon->setPress([this] { showWindowMenu(); });
     m_controls[1] = std::make_unique<NoteControl>(this);
     lblCaption = m_controls[1].get();
     lblCaption->setText(QStringLiteral(" Pinleaf"));
@@ -216,9 +219,11 @@ void frmMain::createControls() {
     imgHelp = picture(m_controls[2], this, tr("Display help"),
                       tr("Opens a note that explains the program"), QAccessible::Button);
     imgHelp->setPicture(NotePictures::help(), NotePictures::ButtonPx);
+    imgHelp->setPress([this] { DisplayHelpNote(); });
     CloseImage =
         picture(m_controls[3], this, tr("Close note"), tr("Closes this note"), QAccessible::Button);
     CloseImage->setPicture(NotePictures::close(), NotePictures::ButtonPx);
+    CloseImage->setPress([this] { close(); });
     RTB1 = new RichTextBox(this);
     // The text box's paper is the window's own colour, which the window fills in under it. Left
     // unfilled, the box is no hole in what the window paints: the window's clip stays one
@@ -233,8 +238,9 @@ void frmMain::createControls() {
     m_controls[4] = std::make_unique<NoteControl>(this);
     lblDate = m_controls[4].get();
     lblDate->setFont(dateFont());
+    // A screen reader reads the date itself, and the tip as what the date is.
     lblDate->setToolTip(tr("Note creation time/date stamp"));
-    lblDate->setAccessibleName(lblDate->toolTip());
+    lblDate->setAccessibleDescription(lblDate->toolTip());
     imgResize = picture(m_controls[5], this, tr("Resize note"),
                         tr("Drag to change the size of the note"), QAccessible::Grip);
     imgResize->setPicture(NotePictures::resize(), NotePictures::GripPx);

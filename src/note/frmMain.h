@@ -192,6 +192,8 @@ private:
     QPoint caretPosition() const;
     void showContextMenuForText(const QPoint& at);
     void showPopup(QMenu* menu, const QPoint& at);
+    void showWindowMenu();
+    bool handleWindowKeys(const QKeyEvent* e);
 
     // Moving and corner sizing (frmMain_drag.cpp). `origin` is the top-left corner, in the
     // window, of what the pointer pressed.

@@ -1,6 +1,7 @@
 // Moving the note with the pointer and sizing it from its corner grip.
 #include "note/frmMain.h"
 
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "platform/WindowEchoes.h"
 
@@ -99,6 +100,7 @@ void frmMain::placeWindow(int x, int y, int width, int height) {
     } else {
         // A change of size goes through Qt, which then knows the place again.
         endDrag();
+        TopLevel::sizeFreely(this);
         setGeometry(x, y, width, height);
     }
     if (m_raiseOnce.take()) {

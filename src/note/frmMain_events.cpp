@@ -1,6 +1,7 @@
 // Pointer and keyboard wiring of the note window and the notifications of its text box.
 #include "note/frmMain.h"
 
+#include "note/NoteAccessible.h"
 #include "note/NoteActivity.h"
 #include "platform/RichTextBox.h"
 #include "platform/VirtualKey.h"
@@ -18,6 +19,14 @@ constexpr int ContextMenuKey = 93;
 // Shift+F10 opens the menus as the context-menu key does.
 bool isMenuKeys(const QKeyEvent* e) {
     return e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier;
+}
+// Alt+Space opens the window menu, as it opens a window's menu on every desktop.
+bool isWindowMenuKeys(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Space && e->modifiers() == Qt::AltModifier;
+}
+// F1 opens the help note, as the help picture does.
+bool isHelpKey(const QKeyEvent* e) {
+    return e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier;
 }
 } // namespace
 
@@ -39,6 +48,7 @@ void frmMain::onContentChanged() {
         NoteActivity::notify();
     if (m_isDirty)
         lblCaption->setText(QStringLiteral(" Pinleaf*")); // the program's name, not translated
+    NoteWindowAccessible::textChanged(this);
 }
 
 // The first click into a new note makes it the user's: the placeholder goes, while text the user
@@ -98,9 +108,27 @@ void frmMain::showPopup(QMenu* menu, const QPoint& at) {
     menu->exec(at);
 }
 
+// The icon's menu opens below the icon, where a click on it would open it.
+void frmMain::showWindowMenu() {
+    showPopup(mnuSystemMenu(), mapToGlobal(imgIcon->geometry().bottomLeft()));
+}
+
+// The keys that reach what the pointer reaches on the drawn controls: the window menu and the
+// help note. True when the key was one of them.
+bool frmMain::handleWindowKeys(const QKeyEvent* e) {
+    if (isWindowMenuKeys(e))
+        showWindowMenu();
+    else if (isHelpKey(e))
+        DisplayHelpNote();
+    else
+        return false;
+    return true;
+}
+
 void frmMain::keyPressEvent(QKeyEvent* e) {
     m_lastKeyCode = VirtualKey::fromQtKey(e->key());
-    QWidget::keyPressEvent(e);
+    if (!handleWindowKeys(e))
+        QWidget::keyPressEvent(e);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
@@ -190,12 +218,12 @@ bool frmMain::controlMouseEvent(NoteControl* control, QMouseEvent* e) {
     }
     if (control == CloseImage) {
         if (isClick(CloseImage, e))
-            close();
+            CloseImage->press();
         return true;
     }
     if (control == imgHelp) {
         if (isClick(imgHelp, e))
-            DisplayHelpNote();
+            imgHelp->press();
         return true;
     }
     return false;
@@ -231,11 +259,17 @@ bool frmMain::event(QEvent* e) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == RTB1 && e->type() == QEvent::KeyPress &&
-        isMenuKeys(static_cast<QKeyEvent*>(e))) {
+    if (watched != RTB1 || e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, e);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (isMenuKeys(key)) {
         m_lastKeyCode = VirtualKey::fromQtKey(Qt::Key_F10);
         showContextMenuForText(caretPosition());
         return true;
+    }
+    if (isWindowMenuKeys(key) || isHelpKey(key)) {
+        m_lastKeyCode = VirtualKey::fromQtKey(key->key());
+        return handleWindowKeys(key);
     }
     return QWidget::eventFilter(watched, e);
 }

@@ -4,6 +4,7 @@
 #include "note/NoteActivity.h"
 #include "note/ScreenFit.h"
 #include "platform/RichTextBox.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "platform/WindowEchoes.h"
 
@@ -82,6 +83,7 @@ void frmMain::ensureReachable() {
 void frmMain::resizePixels(int w, int h) {
     if (QSize(w, h) == size())
         return;
+    TopLevel::sizeFreely(this);
     resize(w, h);
     if (!isVisible())
         runLayout();

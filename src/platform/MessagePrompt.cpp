@@ -1,5 +1,7 @@
 #include "platform/MessagePrompt.h"
 
+#include "platform/TopLevel.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -28,6 +30,7 @@ Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     // The question may name a note's file: it is shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
+    TopLevel::keepAboveNotes(&box);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -49,6 +52,7 @@ void warn(QWidget* parent, const QString& title, const QString& text) {
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    TopLevel::keepAboveNotes(&box);
     box.exec();
 }
 
@@ -59,6 +63,7 @@ Answer askYesNo(QWidget* parent, const QString& title, const QString& text) {
         return queued().takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
+    TopLevel::keepAboveNotes(&box);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Yes : No;

@@ -1,5 +1,7 @@
 #include "platform/Notice.h"
 
+#include "platform/TopLevel.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -17,6 +19,7 @@ void show(const QString& title, const QString& text, QWidget* parent) {
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
+    TopLevel::keepAboveNotes(box);
     box->show();
 }
 

@@ -16,4 +16,16 @@ bool SetWindowTopmost(QWidget* window, int mode);
 // The number of windows Pinleaf has loaded: note windows and open dialog windows.
 int LoadedWindowCount();
 
+// A notice or a question, shown after this: it stands in the topmost band with the notes, so no
+// note hides it, and comes back above a note that opens while it is shown.
+void keepAboveNotes(QWidget* dialog);
+
+// A note window, each time it is shown: it floats on a tiling window manager, which would
+// otherwise tile it (it asks for its size alone while it is mapped and takes back its bounds
+// once it is on screen), and it leaves the notices and questions above itself.
+void manageAsNote(QWidget* note);
+// Before a note changes its size: the size it asked for alone while being mapped is given up at
+// once, so the change is not held back.
+void sizeFreely(QWidget* note);
+
 } // namespace TopLevel

@@ -3,6 +3,7 @@
 #include "platform/BgrColor.h"
 #include "platform/MessagePrompt.h"
 #include "platform/PlainText.h"
+#include "platform/TopLevel.h"
 #include "platform/Twips.h"
 #include "platform/UrlOpener.h"
 
@@ -32,8 +33,14 @@ constexpr int CreditLeft = 3120;
 constexpr int CreditWidth = 2292;
 constexpr int CreditHeight = 252;
 constexpr int CreditTops[] = {0, 960, 1320, 1680, 2040}; // labels 1 to 4
-constexpr Place Label5Place{480, 1800, 495, 255};
-constexpr Place Label4Place{960, 1800, 1455, 255};
+// The mail row stands below the separator, beside OK, and as wide as the room there: a whole
+// address in a desktop font needs more than the place beside the logo, where the credit column
+// leaves no more room. "Email" is as wide as its text, the address follows it.
+constexpr int MailLeft = 480;
+constexpr int MailTop = 3045;
+constexpr int MailHeight = 255;
+constexpr int MailGap = 60;
+constexpr int MailRight = 4080;
 constexpr Place BuildPlace{480, 2160, 1935, 255};
 // The etched separator: a grey line with a white one below it.
 constexpr int LineLeft = 120;
@@ -115,6 +122,7 @@ frmAbout::frmAbout(const QString& feedbackAddress, const QString& webSite)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       m_feedbackAddress(feedbackAddress.trimmed()) {
+    TopLevel::keepAboveNotes(this);
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window/pinleaf.svg")));
     setFixedSize(Twips::toPixelsX(ClientWidth), Twips::toPixelsY(ClientHeight));
@@ -156,11 +164,13 @@ void frmAbout::createControls(const QString& webSite) {
     }
 
     Label5 = plainLabel(this, tr("Email"));
-    place(Label5, Label5Place);
+    const QRect mail = Twips::toPixels(MailLeft, MailTop, MailRight - MailLeft, MailHeight);
+    Label5->setGeometry(mail.x(), mail.y(), Label5->sizeHint().width(), mail.height());
 
     Label4 = new QLabel(this);
     Label4->setTextFormat(Qt::PlainText);
-    place(Label4, Label4Place);
+    const int linkLeft = Label5->geometry().right() + 1 + Twips::toPixelsX(MailGap);
+    Label4->setGeometry(linkLeft, mail.y(), mail.right() + 1 - linkLeft, mail.height());
     QFont link = font();
     link.setUnderline(true);
     Label4->setFont(link);

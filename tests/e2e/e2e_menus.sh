@@ -1,5 +1,6 @@
 # The screens that a note's real right-click menu opens: Save As and About with the titles the
-# window system shows, About's look, the clock note, and the help note; a logoff with About open.
+# window system shows, About's look, the clock note, and the help note; a logoff with About open;
+# the same menus in German under a German locale.
 source "$(dirname "$0")/lib.sh"
 start_display
 start_app
@@ -79,4 +80,29 @@ grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} [AP]M</DATA>' <(tr -d '\r' <"$STORE") ||
     fail "the store does not hold the time as plain text: $(cat "$STORE")"
 [ "$(tr -d '\n' <"$STORE" | grep -o $'accomodate\.\r</DATA>' | wc -l)" -eq 2 ] ||
     fail "the stored help notes do not end with a line break: $(cat "$STORE")"
+
+# Under a German locale (LANG, as a German desktop sets it) the shipped translation speaks: the
+# main menu's last item opens the About dialog titled "Über", the new note's placeholder is stored
+# as "[Notiz]", and Qt's own texts are German too (the menu shows "Strg+V" beside "Einfügen").
+rm -f "$STORE"
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=de_DE.UTF-8
+start_app
+windows 1
+read -r x y w h <<<"$(geometry_of "$win")"
+open_main_menu $((x + 6)) $((y + 100))
+screenshot menus-7-german
+xdotool key Up Return
+titled() {
+    local id
+    for id in $(xdotool search --onlyvisible --class pinleaf 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && return 0
+    done
+    return 1
+}
+poll 100 titled "Über" || fail "no About dialog titled Über under a German locale"
+screenshot menus-8-german-about
+xdotool key Return
+end_app TERM
+grep -q '<DATA>\[Notiz\]</DATA>' "$STORE" || fail "the German placeholder was not stored: $(cat "$STORE")"
 echo "PASS"

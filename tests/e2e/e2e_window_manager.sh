@@ -1,6 +1,7 @@
 # Under a window manager (openbox): the note has its icon; "Always on Top" keeps the same window
 # and switches its above-others state; the grip sizes the note through the window manager with
-# the left button, and by itself with the right one, which stops sizing when released.
+# the left button, and by itself with the right one, which stops sizing when released. A notice
+# stands above the topmost notes, also once clicked and once a new note opened after it.
 source "$(dirname "$0")/lib.sh"
 start_display
 command -v openbox >/dev/null || skip "openbox is not installed"
@@ -61,4 +62,31 @@ read -r x y _ _ <<<"$(geometry_of "$note")"
 end_app TERM
 grep -q "<LEFT>$((x * 15))</LEFT>" "$STORE" && grep -q "<TOP>$((y * 15))</TOP>" "$STORE" ||
     fail "shown at $x $y, stored at $(grep -o '<LEFT>[^<]*</LEFT>\|<TOP>[^<]*</TOP>' "$STORE" | tr '\n' ' ')"
+
+# The notes folder cannot be made (a file stands in its place): the start-up notice opens over a
+# topmost note from a note file, stays above it when clicked, and stays above a new note ("&New",
+# the main menu's first item) that opens after it, while the new note has the keyboard.
+write_store "yellow|under the notice|2865|3345|4500|4500"
+mv "$STORE" "$E2E_HOME/one.pnf" && rm -rf "$NOTES_DIR" && touch "$NOTES_DIR"
+start_app "$E2E_HOME/one.pnf"
+windows 1
+note=$win
+poll 100 window_named "Notes cannot be kept" || fail "no notice that the notes cannot be kept"
+notice=$found
+sleep 0.5
+read -r nx ny nw nh <<<"$(geometry_of "$notice")"
+[ "$nx" -lt 523 ] && [ "$ny" -lt 491 ] || fail "the notice at $nx $ny does not cover the note"
+poll 30 stacked_above "$notice" "$note" || fail "the notice opened under the note"
+screenshot wm-3-notice
+xdotool mousemove $((nx + nw / 2)) $((ny + 10)) click 1 sleep 0.3
+stacked_above "$notice" "$note" || fail "the notice went under the note when clicked"
+open_main_menu 310 400
+xdotool key Down Return
+windows 2
+new=$(printf '%s\n' "${ids[@]}" | grep -vx "$note")
+sleep 0.5
+poll 30 stacked_above "$notice" "$new" || fail "the new note hides the notice"
+stacked_above "$notice" "$note" || fail "the first note came above the notice"
+[ "$(xdotool getactivewindow)" = "$new" ] || fail "the new note does not have the keyboard"
+screenshot wm-4-notice-above-new-note
 echo "PASS"

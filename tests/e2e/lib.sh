@@ -154,3 +154,17 @@ notes_on_disk() {
     done >"$1.all"
     sort "$1.all" >"$1"
 }
+
+# Window $1 (decimal, as xdotool gives it) is above window $2 in the window manager's stacking
+# order of its clients.
+stacked_above() {
+    local order
+    order=$(xprop -root -notype _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //' | tr -d ' ' |
+        tr ',' '\n' | grep -n . | sed 's/^\([0-9]*\):0x0*/\1 /')
+    local a b
+    a=$(awk -v id="$(printf '%x' "$1")" '$2 == id {print $1}' <<<"$order")
+    b=$(awk -v id="$(printf '%x' "$2")" '$2 == id {print $1}' <<<"$order")
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+# The first visible window whose title is $1 exactly; sets found to it.
+window_named() { found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$found" ]; }

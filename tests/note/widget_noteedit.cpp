@@ -5,8 +5,10 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "note/ImageList.h"
+#include "platform/VirtualKey.h"
 #include "store/FileRead.h"
 
+#include <QAccessible>
 #include <QClipboard>
 
 namespace {
@@ -250,7 +252,8 @@ private slots:
 
     // Shift+F10 and the menu key open the main menu, or the selection menu while text is selected
     // (F10 alone and Ctrl+Shift+F10 open nothing); so does the right button over the text, keeping
-    // the selection; over the icon it opens the window menu.
+    // the selection; over the icon it opens the window menu, as Alt+Space and a screen reader's
+    // press on the icon do. F1 opens the help note, as a press on the help picture does.
     void keysAndRightButtonOpenTheirMenus() {
         frmMain w;
         w.RTB1->setText("first line");
@@ -265,6 +268,28 @@ private slots:
         QCOMPARE(key(Qt::Key_Menu, {}), w.mnuPopUpSelect());
         QCOMPARE(key(Qt::Key_F10, {}), nullptr);
         QCOMPARE(key(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier), nullptr);
+        QCOMPARE(key(Qt::Key_Space, Qt::AltModifier), w.mnuSystemMenu());
+        QCOMPARE(key(Qt::Key_Space, Qt::ControlModifier), nullptr);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(&w);
+        QAccessibleActionInterface* icon = note->child(0)->actionInterface();
+        QVERIFY(icon && icon->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        QCOMPARE(menuOpenedBy([&] { icon->doAction(QAccessibleActionInterface::pressAction()); }),
+                 w.mnuSystemMenu());
+        for (const auto& open : std::initializer_list<std::function<void()>>{
+                 [&] { QTest::keyClick(w.RTB1, Qt::Key_F1); },
+                 [&] {
+                     note->child(2)->actionInterface()->doAction(
+                         QAccessibleActionInterface::pressAction());
+                 }}) {
+            const int before = int(openNotes().size());
+            open();
+            QCOMPARE(openNotes().size(), before + 1);
+            QCOMPARE(openNotes().last()->RTB1->isReadOnly(), true);
+        }
+        QCOMPARE(w.LastKeyCode(), int(VirtualKey::F1));
+        for (frmMain* help : openNotes())
+            if (help != &w)
+                help->close();
         const auto rightClick = [](QWidget* at, QPoint pos) {
             return menuOpenedBy([&] { QTest::mouseClick(at, Qt::RightButton, {}, pos); });
         };

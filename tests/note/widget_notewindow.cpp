@@ -3,6 +3,7 @@
 #include "FifoTrap.h"
 #include "NoteWidgets.h"
 #include "TestHome.h"
+#include "platform/MessagePrompt.h"
 #include "platform/Notice.h"
 #include "platform/PlainText.h"
 #include "platform/TopLevel.h"
@@ -120,6 +121,28 @@ private slots:
                 closeItem->text(QAccessible::Name) == "Close note" && closeItem->parent() == note &&
                 closeItem->rect() == QRect(w.mapToGlobal(close.topLeft()), close.size()));
         QCOMPARE(note->childAt(onText.x(), onText.y())->object(), w.RTB1);
+        // Every picture that takes a click can be pressed; the date reads as itself, described
+        // by its tip; the note goes by its first line, with the title "Pinleaf".
+        QStringList pressable;
+        for (int i = 0; i < 6; ++i) {
+            if (QAccessibleActionInterface* a = note->child(i)->actionInterface())
+                pressable << note->child(i)->text(QAccessible::Name) + ": " +
+                                 a->actionNames().join(',');
+        }
+        const QString press = QAccessibleActionInterface::pressAction(),
+                      menu = QAccessibleActionInterface::showMenuAction();
+        QCOMPARE(pressable, (QStringList{"Window menu: " + menu + ',' + press,
+                                         "Display help: " + press, "Close note: " + press}));
+        QAccessibleInterface* dateItem = note->child(4);
+        QVERIFY(dateItem->text(QAccessible::Name) == w.lblDate->text() &&
+                !w.lblDate->text().isEmpty() &&
+                dateItem->text(QAccessible::Description) == "Note creation time/date stamp");
+        QCOMPARE(note->text(QAccessible::Name), "Empty note");
+        w.RTB1->setText("  Shopping   list \r\nmilk");
+        QCOMPARE(note->text(QAccessible::Name), "Shopping list");
+        w.RTB1->setText(QString(70, 'x'));
+        QCOMPARE(note->text(QAccessible::Name), QString(60, 'x') + QChar(0x2026));
+        QCOMPARE(w.windowTitle(), "Pinleaf");
         QTest::mouseClick(&w, Qt::LeftButton, {}, close.center());
         QVERIFY(!w.isVisible());
     }
@@ -286,6 +309,23 @@ private slots:
         const QStringList notices = Notice::shown().mid(before);
         QVERIFY(notices.size() == 2 && notices[0].startsWith("Settings could not be saved: ") &&
                 notices[0].contains(file));
+        // Notices and questions stand in the topmost band with the notes, so none hides them.
+        bool questionOnTop = false;
+        QTimer::singleShot(50, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            questionOnTop = box && box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            if (box)
+                box->close();
+        });
+        MessagePrompt::warn(w.get(), "Print", "a question");
+        int noticesOnTop = 0;
+        for (QWidget* box : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(box) && box->isVisible()) {
+                noticesOnTop += box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                box->close();
+            }
+        }
+        QVERIFY(questionOnTop && noticesOnTop == 2);
     }
 
     // Markup in the date stamp and in the roll-up preview is shown character for character; the
