@@ -9,15 +9,21 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= fuzz_store_reader fuzz_note_file fuzz_append
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
+# The build's own makefiles run as sub-makes: without this each would announce every folder it
+# enters and leaves. Warnings and errors still show.
+MAKEFLAGS += --no-print-directory
+
 .PHONY: all deps configure build program run pictures test bench fuzz fuzz-build format lint clean install \
 	uninstall
 
 all: build
 
+# Every package of every target; each target below installs only what it needs itself.
 deps:
 	@bash scripts/deps
 
-configure: deps
+configure:
+	@bash scripts/deps --build
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
@@ -28,6 +34,7 @@ program: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target pinleaf
 
 run: program
+	@bash scripts/deps --run
 	@bash scripts/run
 
 # The note's pictures drawn into PNG files from their SVG files, after an SVG has changed.
@@ -36,9 +43,11 @@ pictures: configure
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/render_pictures resources/icons/window/drawn
 
 test: build
+	@bash scripts/deps --test
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
+	@bash scripts/deps --test
 	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
 		bench_special_refresh bench_print_note
 	@bash bench/startup
@@ -47,7 +56,8 @@ bench: build
 	@bash bench/special
 	@bash bench/print
 
-fuzz-build: deps
+fuzz-build:
+	@bash scripts/deps --build
 	@bash scripts/deps $(FUZZ_PACKAGES)
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DPINLEAF_FUZZ=ON -DPINLEAF_WERROR=ON > /dev/null
@@ -57,18 +67,21 @@ fuzz: fuzz-build
 	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 format:
+	@bash scripts/deps clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # clang-tidy (.clang-tidy) over src/ and the formatting check of every file; not part of test.
 lint: configure
+	@bash scripts/deps --lint
 	@bash scripts/lint $(BUILD) $(JOBS)
 
-# Into PREFIX (DESTDIR for a staging folder); uninstall removes what the last install put there.
+# Into PREFIX (DESTDIR for a staging folder); uninstall removes what the last install put where
+# it put it, as $(BUILD)/install_record.txt lists it.
 install: program
-	@bash scripts/install $(BUILD) $(PREFIX)
+	@bash scripts/install $(BUILD) $(PREFIX) $(BUILD)/install_record.txt
 
 uninstall:
-	@bash scripts/uninstall $(BUILD)
+	@bash scripts/uninstall $(BUILD)/install_record.txt
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD)
