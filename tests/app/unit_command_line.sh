@@ -35,6 +35,7 @@ HOME=$HOME|-display :987|the X display :987 does not answer
 QT_QPA_PLATFORM=xcb|-v|DISPLAY is not set
 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=none|--bogus|no Wayland display at $XDG_RUNTIME_DIR/none, and DISPLAY is not set
 HOME=$HOME|-platform wayland|no Wayland display at $XDG_RUNTIME_DIR/wayland-0
+WAYLAND_DISPLAY=wayland-1||DISPLAY is not set, and QT_QPA_PLATFORM=wayland would try the Wayland display
 EOF_CASES
 
 # Offscreen: Qt's own option is Qt's, the others are named, and the note file opens.

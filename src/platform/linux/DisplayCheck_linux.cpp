@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 
 #ifdef PINLEAF_HAVE_XCB
@@ -108,6 +109,10 @@ bool canStart(int argc, char** argv, QString* why) {
         if (!reasons.contains(reason))
             reasons << reason;
     }
+    const bool waylandTried = std::any_of(
+        names.begin(), names.end(), [](const QByteArray& n) { return n.startsWith("wayland"); });
+    if (!waylandTried && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        reasons << QStringLiteral("QT_QPA_PLATFORM=wayland would try the Wayland display");
     *why = reasons.join(QStringLiteral(", and "));
     return false;
 }
