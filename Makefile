@@ -11,15 +11,21 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows build (make windows): cross-built with MinGW-w64, tested under Wine.
 WIN_BUILD ?= build-win
 
+# The build's own makefiles run as sub-makes: without this each would announce every folder it
+# enters and leaves. Warnings and errors still show.
+MAKEFLAGS += --no-print-directory
+
 .PHONY: all deps configure build program run pictures test bench fuzz fuzz-build format lint clean install \
 	uninstall windows
 
 all: build
 
+# Every package of every target; each target below installs only what it needs itself.
 deps:
 	@bash scripts/deps
 
-configure: deps
+configure:
+	@bash scripts/deps --build
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
@@ -30,6 +36,7 @@ program: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target pinleaf
 
 run: program
+	@bash scripts/deps --run
 	@bash scripts/run
 
 # The note's pictures drawn into PNG files from their SVG files, after an SVG has changed.
@@ -39,6 +46,7 @@ pictures: configure
 
 # The Windows tests run too when make windows has set up the cross toolchain.
 test: build
+	@bash scripts/deps --test
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@JOBS=$(JOBS) bash scripts/windows/test $(WIN_BUILD)
 
@@ -48,6 +56,7 @@ windows:
 	@JOBS=$(JOBS) bash scripts/windows/build $(WIN_BUILD)
 
 bench: build
+	@bash scripts/deps --test
 	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
 		bench_special_refresh bench_print_note
 	@bash bench/startup
@@ -56,7 +65,8 @@ bench: build
 	@bash bench/special
 	@bash bench/print
 
-fuzz-build: deps
+fuzz-build:
+	@bash scripts/deps --build
 	@bash scripts/deps $(FUZZ_PACKAGES)
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DPINLEAF_FUZZ=ON -DPINLEAF_WERROR=ON > /dev/null
@@ -66,18 +76,21 @@ fuzz: fuzz-build
 	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 format:
+	@bash scripts/deps clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # clang-tidy (.clang-tidy) over src/ and the formatting check of every file; not part of test.
 lint: configure
+	@bash scripts/deps --lint
 	@bash scripts/lint $(BUILD) $(JOBS)
 
-# Into PREFIX (DESTDIR for a staging folder); uninstall removes what the last install put there.
+# Into PREFIX (DESTDIR for a staging folder); uninstall removes what the last install put where
+# it put it, as $(BUILD)/install_record.txt lists it.
 install: program
-	@bash scripts/install $(BUILD) $(PREFIX)
+	@bash scripts/install $(BUILD) $(PREFIX) $(BUILD)/install_record.txt
 
 uninstall:
-	@bash scripts/uninstall $(BUILD)
+	@bash scripts/uninstall $(BUILD)/install_record.txt
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -2,6 +2,7 @@
 #include "app/Translations.h"
 #include "app/modMain.h"
 #include "platform/Desktop.h"
+#include "platform/DisplayCheck.h"
 #include "platform/SessionEnd.h"
 
 #include <QApplication>
@@ -50,6 +51,13 @@ int main(int argc, char** argv) {
     if (answeredOnTheTerminal(argc, argv))
         return 0;
     Desktop::choosePlatform();
+    // Without a window system Qt would end the program with an abort and a core dump.
+    if (QString why; !DisplayCheck::canStart(argc, argv, &why)) {
+        std::fprintf(stderr,
+                     "Pinleaf: no display was found (%s); notes need a desktop to show on.\n",
+                     why.toLocal8Bit().constData());
+        return 1;
+    }
     // The lower-case name becomes the window class that desktops match windows by. No display
     // name is set: Qt would append it to the title of every window, dialogs included.
     QApplication::setApplicationName(QStringLiteral("pinleaf"));
@@ -63,10 +71,17 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,
                      Qt::QueuedConnection);
 
-    // Qt has taken its own options out of argv; what is left is the note file, if any.
-    QStringList arguments;
+    // Qt has taken its own options out of argv; what is left is the note file, if any, and
+    // options Pinleaf does not take, which are named and left out.
+    QStringList given;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        given << QString::fromLocal8Bit(argv[i]);
+    QStringList ignored;
+    const QStringList arguments = modMain::WithoutOptions(given, &ignored);
+    for (const QString& option : ignored)
+        std::fprintf(stderr,
+                     "Pinleaf: ignoring the option \"%s\" (pinleaf --help lists the options).\n",
+                     option.toLocal8Bit().constData());
     // A lost display ends the process from inside the event loop: the last change still goes to
     // the running copy first.
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,

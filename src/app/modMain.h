@@ -29,6 +29,11 @@ void EndOfRun();
 // running copy is written now.
 void WritePendingChanges();
 
+// The arguments without the options Pinleaf does not take (by then Qt has taken its own): every
+// argument before a "--" that begins with "-" (a lone "-" aside) and names no existing file, and
+// the "--". `ignored` gets those options, in order.
+QStringList WithoutOptions(const QStringList& arguments, QStringList* ignored);
+
 // The command-line text: the program's arguments joined by single spaces.
 QString CommandLineText(const QStringList& arguments);
 

@@ -10,6 +10,11 @@ namespace WebLinks {
 // a recipient, a header or an attachment.
 QString MailtoAddress(const QString& to, const QString& body);
 
+// How much of `body` a mailto address can hold when the desktop takes addresses of at most
+// `maxBytes` bytes as they are handed over (QUrl::toEncoded): the number of its characters from
+// the start, cut between whole characters and never between a CR and its LF.
+qsizetype MailBodyThatFits(const QString& to, const QString& body, qsizetype maxBytes);
+
 // The web site as the browser needs it: a configured bare host name gets "https://".
 QUrl WebSiteUrl(const QString& configured);
 

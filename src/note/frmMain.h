@@ -8,6 +8,7 @@
 #include "note/NoteWindowState.h"
 #include "note/clsDockingHandler.h"
 #include "store/NoteRecord.h"
+#include "store/modNote.h"
 
 #include <QString>
 #include <QWidget>
@@ -46,9 +47,13 @@ public:
     void SetColor(const QString& strColor);
     QString colorSchemeName() const { return m_colorScheme; }
 
-    // Path of the note's file, empty when it has none.
+    // Path of the note's file, empty when it has none, and which of the file's notes this note
+    // is ("&Save" writes it back there and leaves the file's other notes as they are).
     QString Tag() const { return m_tag; }
-    void setTag(const QString& path) { m_tag = path; }
+    void setTag(const QString& path, const modNote::NoteFilePlace& place = {}) {
+        m_tag = path;
+        m_filePlace = place;
+    }
 
     // Stores the "Save Settings" option, and with it on this note's colour and geometry as the
     // defaults for new notes.
@@ -77,8 +82,10 @@ public:
     NoteRecord toRecord() const;
 
     // A new window holding a stored note (text, colour, date, size, place) with `tag` as its
-    // file, brought within reach of a screen, counted as changed, and shown.
-    static frmMain* openStoredNote(const NoteRecord& record, const QString& tag = QString());
+    // file, where it is the note at `indexInFile`, brought within reach of a screen, counted as
+    // changed, and shown.
+    static frmMain* openStoredNote(const NoteRecord& record, const QString& tag = QString(),
+                                   qsizetype indexInFile = 0);
 
     // The end of the user's logon: stores this note without asking (unless the caller has
     // stored every note already) and closes the window.
@@ -237,6 +244,10 @@ private:
     void wireFileCommands(const NoteMenuItems& m);
     void onOpen();
     void onSave(int index);
+    // "&Save" into the note's own file, and the save dialog ("Save As", the save prompt); true
+    // when the note was written.
+    bool saveToOwnFile(const NoteRecord& record);
+    bool saveAs(const NoteRecord& record);
     void reportSaveProblem(const QString& path, const QString& reason);
     void wireMailCommands(const NoteMenuItems& m);
     void EmailText(const QString& text);
@@ -265,6 +276,7 @@ private:
     // The scheme the window's palette was made for.
     QString m_paletteScheme;
     QString m_tag;
+    modNote::NoteFilePlace m_filePlace;
     MenuIcons m_menuIcons;
     std::array<std::unique_ptr<NoteControl>, 6> m_controls;
     NoteControl* m_pressed = nullptr; // the control a held button pressed

@@ -110,11 +110,8 @@ bool frmMain::askToSaveBeforeClose() {
         tr("Changes have been made to this note.\nWould you like to save now?"));
     bool closeWindow = answer == MessagePrompt::No;
     if (answer == MessagePrompt::Yes && !m_close.stored()) {
-        modNote::FileProblem problem;
-        closeWindow =
-            modNote::SaveNoteFile(toRecord(), QString(), &problem) != QLatin1String("none");
-        if (!problem.isEmpty())
-            reportSaveProblem(problem.path, problem.reason);
+        // The save dialog, as "Save As" shows it: its own file chosen there keeps its other notes.
+        closeWindow = saveAs(toRecord());
     }
     if (!closeWindow && !m_close.stored())
         TopLevel::SetWindowTopmost(this, isTopChecked() ? TopLevel::Topmost : TopLevel::NotTopmost);

@@ -7,6 +7,19 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+// Two names of one file: the same file once links are followed, or the same path.
+bool sameFile(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    if (!ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath())
+        return true;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
 
 void frmMain::wireFileCommands(const NoteMenuItems& m) {
     connect(m.mnuOpen, &QAction::triggered, this, &frmMain::onOpen);
@@ -17,7 +30,8 @@ void frmMain::wireFileCommands(const NoteMenuItems& m) {
 
 // A window filled from a stored note in the fixed order of its properties, and shown. The text
 // and colour go in once: the window skips a new note's own.
-frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag) {
+frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag,
+                                 qsizetype indexInFile) {
     auto* w = new frmMain(Restoring{record.Color});
     w->RTB1->setText(record.Data);
     w->SetColor(record.Color);
@@ -28,7 +42,8 @@ frmMain* frmMain::openStoredNote(const NoteRecord& record, const QString& tag) {
     w->setLeft(record.Left);
     // A note stored on a screen that is gone comes back where it can be reached.
     w->ensureReachable();
-    w->setTag(tag);
+    w->setTag(tag, tag.isEmpty() ? modNote::NoteFilePlace{}
+                                 : modNote::NoteFilePlace{indexInFile, record});
     w->setIsDirty(true);
     w->show();
     // The window's pending polish and update are handled now, so it is drawn once. Left to the
@@ -58,10 +73,10 @@ void frmMain::onOpen() {
     setHeight(first.Height);
     setWidth(first.Width);
     lblDate->setText(first.TimeDate);
-    setTag(first.SourcePath);
+    setTag(first.SourcePath, {0, first});
     setIsDirty(true);
     for (qsizetype i = 1; i < notes.size(); ++i)
-        openStoredNote(notes.at(i), notes.at(i).SourcePath);
+        openStoredNote(notes.at(i), notes.at(i).SourcePath, i);
 }
 
 // "&Save" (0) writes to the note's file without asking when it has one; "Save As" (1) always
@@ -71,20 +86,50 @@ void frmMain::onSave(int index) {
     if (!isSaveEnabled())
         return;
     const NoteRecord record = toRecord();
-    modNote::FileProblem problem;
-    QString result;
-    if (!m_tag.isEmpty() && index != 1) {
-        result = modNote::SaveNoteFile(record, m_tag, &problem);
-    } else {
-        result = modNote::SaveNoteFile(record, QString(), &problem);
-        if (result.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0)
-            m_tag = result;
-    }
-    if (result.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0)
+    const bool written = !m_tag.isEmpty() && index != 1 ? saveToOwnFile(record) : saveAs(record);
+    if (written)
         lblCaption->setText(QStringLiteral(" Pinleaf"));
     setIsDirty(true);
-    if (!problem.isEmpty())
+}
+
+// The note goes back to its own place in its file; the file's other notes stay byte for byte.
+// When the file no longer holds the note where it was read, nothing is written to it and the
+// user may save the note to another file instead.
+bool frmMain::saveToOwnFile(const NoteRecord& record) {
+    modNote::FileProblem problem;
+    switch (modNote::SaveNoteInPlace(record, m_tag, m_filePlace, &problem)) {
+    case modNote::PlaceSave::Written:
+        return true;
+    case modNote::PlaceSave::Failed:
         reportSaveProblem(problem.path, problem.reason);
+        return false;
+    case modNote::PlaceSave::NotInPlace:
+        break;
+    }
+    const MessagePrompt::Answer answer = MessagePrompt::askYesNo(
+        this, tr("Save Note"),
+        tr("Pinleaf did not save the note to its file, so nothing in the file is "
+           "lost:\n\n%1\n\n%2\n\nSave the note to another file?")
+            .arg(problem.path, problem.reason));
+    return answer == MessagePrompt::Yes && saveAs(record);
+}
+
+// The save dialog asks before it replaces a file. Choosing the note's own file puts the note in
+// its place there, as "&Save" does, rather than dropping the file's other notes.
+bool frmMain::saveAs(const NoteRecord& record) {
+    const QString target = modNote::AskForSaveFile();
+    if (target.isEmpty())
+        return false;
+    if (!m_tag.isEmpty() && sameFile(target, m_tag))
+        return saveToOwnFile(record);
+    modNote::FileProblem problem;
+    modNote::NoteFilePlace place;
+    if (modNote::SaveNoteFile(record, target, &problem, &place) == QLatin1String("none")) {
+        reportSaveProblem(problem.path, problem.reason);
+        return false;
+    }
+    setTag(target, place);
+    return true;
 }
 
 void frmMain::reportSaveProblem(const QString& path, const QString& reason) {

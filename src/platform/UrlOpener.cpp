@@ -2,8 +2,6 @@
 
 #include "platform/SeamSlot.h"
 
-#include <QDesktopServices>
-
 UrlOpener::~UrlOpener() = default;
 
 std::shared_ptr<UrlOpener> UrlOpener::current() {
@@ -12,8 +10,4 @@ std::shared_ptr<UrlOpener> UrlOpener::current() {
 
 void UrlOpener::setOverride(std::shared_ptr<UrlOpener> opener) {
     SeamSlot<UrlOpener>::setOverride(std::move(opener));
-}
-
-bool DesktopUrlOpener::open(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
 }

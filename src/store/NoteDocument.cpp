@@ -449,3 +449,12 @@ QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorb
 }
 
 } // namespace NoteDocument
+
+namespace NoteDocument::detail {
+
+bool readsAsUtf8(const QByteArray& bytes) {
+    const Prepared in = prepare(bytes);
+    return !in.transcoded && !startsWithWideText(in.bytes) && !hasInvalidUtf32(in.bytes);
+}
+
+} // namespace NoteDocument::detail

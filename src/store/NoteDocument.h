@@ -48,6 +48,14 @@ std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRec
 // both knows their notes are in this one; every reader of the store passes over it.
 QByteArray storeForm(const QList<NoteRecord>& records, const QStringList& absorbed = {});
 
+// `existing` with its note at `index` (counted as `parse` counts them) replaced by `record`,
+// written as the text form writes a note; every other byte stays as it was. A document in a
+// single-byte encoding is first rewritten in UTF-8, as append() does, so the other notes keep
+// their text but not their bytes. Nothing when `existing` does not read whole, has no note at
+// `index`, or is in UTF-16 or UTF-32.
+std::optional<QByteArray> replaceNote(const QByteArray& existing, qsizetype index,
+                                      const NoteRecord& record);
+
 // `text` without the characters XML 1.0 forbids in text: controls other than tab, LF and CR,
 // lone surrogates, U+FFFE and U+FFFF.
 QString XmlSafe(const QString& text);

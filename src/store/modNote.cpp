@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
+namespace modNote {
+
+namespace detail {
 
 // A file whose permissions give nobody the right to write, or that this user may not write.
 // The bits are read as well because a superuser may write any file.
@@ -19,11 +21,22 @@ bool isReadOnly(const QFileInfo& info) {
     return !info.isWritable() || !(info.permissions() & AnyWrite);
 }
 
-} // namespace
+QString CannotReplace(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QCoreApplication::translate("modNote", "It is a folder, not a file.");
+    // The rename of an atomic write would replace it behind the user's back.
+    if (info.exists() && isReadOnly(info))
+        return QCoreApplication::translate("modNote", "The file is read-only.");
+    return QString();
+}
 
-namespace modNote {
-
-namespace detail {
+NoteFilePlace PlaceOfOnlyNote(const QByteArray& written) {
+    const NoteDocument::Parsed parsed = NoteDocument::parse(written);
+    if (parsed.notes.size() != 1)
+        return {};
+    return {0, parsed.notes.first()};
+}
 
 QString AskForNoteFile(bool save) {
     clsCommonDialog dialog;
@@ -31,7 +44,8 @@ QString AskForNoteFile(bool save) {
     dialog.setDefaultExt(QStringLiteral("pnf"));
     dialog.setFilter(QCoreApplication::translate("modNote", "Pinleaf Note") +
                      QStringLiteral(" (*.pnf)|*.pnf"));
-    dialog.setFlags(0x80004); // explorer style, read-only box hidden: no overwrite prompt
+    // Explorer style and the read-only box hidden; a file chosen to save over is asked about.
+    dialog.setFlags(save ? 0x80004 | FileDialogFlags::OverwritePrompt : 0x80004);
     const qint32 result = save ? dialog.ShowSave() : dialog.ShowOpen();
     return result > 0 ? dialog.FileName() : QString();
 }
@@ -56,25 +70,26 @@ QString StorePath() {
     return StoreFolder() + QStringLiteral("/pinleaf.dat");
 }
 
-QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem) {
+QString AskForSaveFile() {
+    return detail::AskForNoteFile(true);
+}
+
+QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem,
+                     NoteFilePlace* place) {
     QString none = QStringLiteral("none");
     QString target = path;
     if (target.isEmpty()) {
-        target = detail::AskForNoteFile(true);
+        target = AskForSaveFile();
         if (target.isEmpty())
             return none;
     }
     // A note file that was deleted meanwhile is simply written again: the text is the user's,
     // and nothing else can be lost by writing it.
-    QString reason;
-    const QFileInfo info(target);
-    if (info.isDir()) {
-        reason = QCoreApplication::translate("modNote", "It is a folder, not a file.");
-    } else if (info.exists() && isReadOnly(info)) {
-        // The rename of an atomic write would replace it behind the user's back.
-        reason = QCoreApplication::translate("modNote", "The file is read-only.");
-    } else if (AtomicFile::write(target, NoteDocument::textForm(record), AtomicFile::Access::Shared,
-                                 &reason)) {
+    QString reason = detail::CannotReplace(target);
+    const QByteArray bytes = NoteDocument::textForm(record);
+    if (reason.isEmpty() && AtomicFile::write(target, bytes, AtomicFile::Access::Shared, &reason)) {
+        if (place)
+            *place = detail::PlaceOfOnlyNote(bytes);
         return target;
     }
     if (problem)

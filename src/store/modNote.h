@@ -19,11 +19,44 @@ struct FileProblem {
     bool isEmpty() const { return path.isEmpty(); }
 };
 
+// Which note of its file a note window holds: its place among the file's notes and that note
+// as the file held it when it was last read or written there. Unknown for a note that was
+// never read from its file or written to it here.
+struct NoteFilePlace {
+    qsizetype index = -1;
+    NoteRecord held;
+    bool known() const { return index >= 0; }
+};
+
 // Writes `record` as a new one-note document. An empty `path` asks the user with the save
-// dialog. The file is replaced atomically, or written again when it has gone meanwhile; a
-// read-only file or a folder is never replaced. Returns the full path written, or "none" when
-// nothing was written; `problem` then says why, unless the user cancelled.
-QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem = nullptr);
+// dialog, which asks before it replaces a file. The file is replaced atomically, or written
+// again when it has gone meanwhile; a read-only file or a folder is never replaced. Returns the
+// full path written, or "none" when nothing was written; `problem` then says why, unless the
+// user cancelled. `place` becomes the place of the note in the file written.
+QString SaveNoteFile(const NoteRecord& record, const QString& path, FileProblem* problem = nullptr,
+                     NoteFilePlace* place = nullptr);
+
+// The save dialog for note files, which asks before it replaces a file; empty when cancelled.
+QString AskForSaveFile();
+
+// How a note went back into its own file.
+enum class PlaceSave {
+    Written,
+    // Nothing was written, because the note's place is not known or the file no longer holds the
+    // note there (it changed behind the note's back), or it is in UTF-16 or UTF-32; `problem`
+    // says which. The note must go elsewhere: nothing of the file may be lost.
+    NotInPlace,
+    // The file could not be read or written (a folder, read-only, a full disk); `problem` says why.
+    Failed,
+};
+
+// "&Save": writes `record` in place of the note that `place` names in the note file `path`,
+// keeping every other byte of the file. The note is looked for at its index, or else as the one
+// note of the file equal to it (a file whose oldest notes were dropped, as the closed-notes
+// file drops them). A file that is gone is written anew with this note alone. On success
+// `place` names the note as now written.
+PlaceSave SaveNoteInPlace(const NoteRecord& record, const QString& path, NoteFilePlace& place,
+                          FileProblem* problem = nullptr);
 
 // Adds `record` to the notes store, creating the store when there is none.
 void AppendNoteToStore(const NoteRecord& record);

@@ -1,5 +1,8 @@
 #pragma once
 // Shared by the modNote_*.cpp files only.
+#include "store/modNote.h"
+
+#include <QByteArray>
 #include <QLockFile>
 #include <QString>
 
@@ -7,6 +10,12 @@ namespace modNote::detail {
 
 // The open (or, with `save`, the save) dialog for note files; empty when nothing was chosen.
 QString AskForNoteFile(bool save);
+
+// Why the file at `path` must not be replaced (a folder, a read-only file); empty when it may.
+QString CannotReplace(const QString& path);
+
+// The place of the one note of a document just written.
+NoteFilePlace PlaceOfOnlyNote(const QByteArray& written);
 
 // The lock that every reader and writer of the store holds while it works on it. Another
 // Pinleaf holds it for milliseconds; one left behind by a copy that died is noticed at once.

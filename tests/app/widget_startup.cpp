@@ -22,8 +22,16 @@ private slots:
     void cleanup() { deleteAllNotes(); }
 
     // A note file in quotes or not, spaces joined, capitals allowed; any other file is none.
+    // Options Pinleaf does not take are left out: a dash before a "--" that names no file.
     void commandLineNamesANoteFile() {
+        QVERIFY(QDir::setCurrent(TestHome::root()));
+        QFile dashed("-dashed.pnf");
+        QVERIFY(dashed.open(QIODevice::WriteOnly));
         const std::pair<QStringList, QString> cases[] = {
+            {{"-v", "--bogus", "/tmp/a.pnf", "-x"}, "/tmp/a.pnf"},
+            {{"--", "-odd.pnf"}, "-odd.pnf"},
+            {{"-dashed.pnf"}, "-dashed.pnf"},
+            {{"-", "a.pnf"}, "- a.pnf"},
             {{}, ""},
             {{"/tmp/a.pnf"}, "/tmp/a.pnf"},
             {{"\"/tmp/A.PNF\""}, "/tmp/A.PNF"},
@@ -34,8 +42,13 @@ private slots:
             {{"\"/tmp/\"x\".pnf\""}, "/tmp/\"x\".pnf"},
             {{"\""}, ""},
         };
-        for (const auto& [args, file] : cases)
-            QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(args)), file);
+        for (const auto& [args, file] : cases) {
+            const QStringList kept = modMain::WithoutOptions(args, nullptr);
+            QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(kept)), file);
+        }
+        QStringList ignored;
+        modMain::WithoutOptions({"-v", "a", "--", "-b", "--"}, &ignored);
+        QCOMPARE(ignored, QStringList({"-v"}));
         // The date stamp has the full year and the seconds in every locale.
         const QDateTime when(QDate(2026, 12, 6), QTime(9, 15, 58));
         QCOMPARE(DateStamp::format(when, QLocale(QLocale::English, QLocale::UnitedStates)),

@@ -46,6 +46,25 @@ int noteFile(const uint8_t* data, size_t size) {
     if (opened.isEmpty())
         return 0;
 
+    // "&Save" of the last note in its own place: the other notes read as before and the note as
+    // written; where it cannot be written in place, the file stays byte for byte.
+    const qsizetype last = opened.size() - 1;
+    modNote::NoteFilePlace place{last, opened.last()};
+    NoteRecord changed = opened.last();
+    changed.Data += QStringLiteral("\r\n&<]]>");
+    const modNote::PlaceSave saved = modNote::SaveNoteInPlace(changed, path, place);
+    const QList<NoteRecord> after = modNote::ReadNotes(false, path);
+    if (saved == modNote::PlaceSave::Written) {
+        NoteRecord written = FuzzCheck::written(changed);
+        written.SourcePath = path;
+        FUZZ_CHECK(after.size() == opened.size() && after.mid(0, last) == opened.mid(0, last));
+        FUZZ_CHECK(after.last() == written && place.index == last);
+    } else {
+        QFile file(path);
+        FUZZ_CHECK(saved == modNote::PlaceSave::NotInPlace && file.open(QIODevice::ReadOnly));
+        FUZZ_CHECK(file.readAll() == bytes);
+    }
+
     // "Save" over the opened file, then open it again: the note comes back as it was.
     NoteRecord expected = FuzzCheck::written(opened.first());
     FUZZ_CHECK(modNote::SaveNoteFile(opened.first(), path) == path);

@@ -69,6 +69,25 @@ private slots:
                 QUrlQuery(url.query(QUrl::FullyEncoded)).queryItems(QUrl::FullyDecoded),
                 (QList<std::pair<QString, QString>>{{"subject", "Pinleaf Note"}, {"Body", body}}));
         }
+        // A body too long for the desktop keeps as many whole characters as fit the bound, and
+        // never a CR without its LF.
+        const QString body = "a \u00e9\U0001F600\r\nb~";
+        const qsizetype head = QUrl(WebLinks::MailtoAddress(to, "")).toEncoded().size();
+        const auto size = [&](qsizetype kept) {
+            return QUrl(WebLinks::MailtoAddress(to, body.left(kept))).toEncoded().size();
+        };
+        // The next whole character, a CR with its LF.
+        const auto nextAfter = [&](qsizetype k) {
+            return k + (body[k].isHighSurrogate() || body.mid(k, 2) == "\r\n" ? 2 : 1);
+        };
+        QList<qsizetype> kept;
+        for (qsizetype max = head; max <= size(body.size()); ++max) {
+            const qsizetype k = WebLinks::MailBodyThatFits(to, body, max);
+            QVERIFY(size(k) <= max && (k == body.size() || size(nextAfter(k)) > max));
+            if (kept.isEmpty() || kept.last() != k)
+                kept << k;
+        }
+        QCOMPARE(kept, (QList<qsizetype>{0, 1, 2, 3, 5, 7, 8, 9}));
         QCOMPARE(WebLinks::WebSiteUrl(" example.com/notes "), QUrl("https://example.com/notes"));
         QCOMPARE(WebLinks::WebSiteUrl("http://example.com/"), QUrl("http://example.com/"));
     }

@@ -9,6 +9,7 @@
 #include "note/WebLinks.h"
 #include "platform/Autostart.h"
 #include "platform/MessagePrompt.h"
+#include "platform/Notice.h"
 #include "platform/SessionEnd.h"
 #include "platform/TopLevel.h"
 #include "platform/frmAbout.h"
@@ -16,6 +17,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QUrlQuery>
 
 // Keep the close tests last: the end of a logon cannot be undone in this process.
 class NoteFilesTest : public QObject {
@@ -133,6 +135,78 @@ private slots:
         QCOMPARE(MessagePrompt::queuedAnswers(), 1);
     }
 
+    // "&Save" of one note of a three-note file puts it in its own place and leaves the other
+    // notes byte for byte, asking nothing; each window of the file saves its own note. A file
+    // changed behind a note's back is not written: the user may save the note elsewhere. "Save
+    // As" asks before it replaces another file; choosing the note's own file keeps its notes.
+    void saveKeepsTheOtherNotesOfItsFile() {
+        const QByteArray head = "<?xml version='1.0'?>\n<NOTES>\n";
+        const auto n = [](const QByteArray& data, int left) {
+            return "<NOTE>\t<COLOR>blue</COLOR><DATA>" + data +
+                   "</DATA><TIMEDATE>d</TIMEDATE>"
+                   "<HEIGHT>2400</HEIGHT><WIDTH>3000</WIDTH><LEFT>" +
+                   QByteArray::number(left) + "</LEFT><TOP>1500</TOP></NOTE>";
+        };
+        const QByteArray first = n("&#65;", 150), second = n("b", 3000), third = n("c", 4500);
+        const QString file = writeBytes(m_dir + "/three.pnf",
+                                        head + first + "\n" + second + "\n" + third + "</NOTES>");
+        auto* w = new frmMain;
+        w->show();
+        m_dialogs->chooseFile(file);
+        w->menuItems().mnuOpen->trigger();
+        QCOMPARE(openNotes().size(), 3);
+        const auto element = [](frmMain* note) {
+            QByteArray text = NoteDocument::textForm(note->toRecord());
+            return text.mid(text.indexOf("<NOTE>")).chopped(QByteArray("\r\n</NOTES>\r\n").size());
+        };
+        frmMain* b = openNotes()[1];
+        b->RTB1->setText("B & b");
+        b->menuItems().mnuSave[0]->trigger();
+        QCOMPARE(readBytes(file), head + first + "\n" + element(b) + "\n" + third + "</NOTES>");
+        frmMain* c = openNotes()[2];
+        c->RTB1->setText("C");
+        c->menuItems().mnuSave[0]->trigger();
+        QCOMPARE(readBytes(file),
+                 head + first + "\n" + element(b) + "\n" + element(c) + "</NOTES>");
+        const QByteArray saved = readBytes(file);
+        QVERIFY(b->lblCaption->text() == " Pinleaf" && c->lblCaption->text() == " Pinleaf");
+        QVERIFY(m_dialogs->requestCount() == 1 && MessagePrompt::queuedAnswers() == 0);
+
+        // Changed elsewhere: No leaves the file as it is and the note marked; Yes saves it to
+        // another file, which becomes its file.
+        const QByteArray changed = head + n("edited", 150) + "</NOTES>";
+        writeBytes(file, changed);
+        w->RTB1->setText("mine");
+        MessagePrompt::queueAnswers({MessagePrompt::No});
+        w->menuItems().mnuSave[0]->trigger();
+        QVERIFY(MessagePrompt::lastTitle() == "Save Note" &&
+                MessagePrompt::lastText().contains(file));
+        QVERIFY(readBytes(file) == changed && w->lblCaption->text() == " Pinleaf*");
+        MessagePrompt::queueAnswers({MessagePrompt::Yes});
+        m_dialogs->chooseFile(m_dir + "/elsewhere.pnf");
+        w->menuItems().mnuSave[0]->trigger();
+        QVERIFY(readBytes(file) == changed && w->Tag() == m_dir + "/elsewhere.pnf");
+        QCOMPARE(modNote::ReadNotes(false, w->Tag()).value(0).Data, QString("mine"));
+
+        // "Save As" onto another file asks first; keeping it writes nothing. Onto the note's own
+        // file (after the question) the other notes stay.
+        m_dialogs->replaceAsked.clear();
+        c->RTB1->setText("C2");
+        m_dialogs->keepExisting();
+        m_dialogs->chooseFile(w->Tag());
+        c->menuItems().mnuSave[1]->trigger();
+        QCOMPARE(m_dialogs->replaceAsked, QStringList{w->Tag()});
+        QVERIFY(c->Tag() == file && c->lblCaption->text() == " Pinleaf*");
+        QCOMPARE(modNote::ReadNotes(false, w->Tag()).value(0).Data, QString("mine"));
+        writeBytes(file, saved);
+        c->RTB1->setText("C3");
+        m_dialogs->chooseFile(file);
+        c->menuItems().mnuSave[1]->trigger();
+        QCOMPARE(readBytes(file),
+                 head + first + "\n" + element(b) + "\n" + element(c) + "</NOTES>");
+        QCOMPARE(m_dialogs->replaceAsked, (QStringList{w->Tag(), file}));
+    }
+
     // A save that fails keeps the old file byte for byte, the mark and the file name, and tells the
     // user where and why: a read-only file (never replaced, even by a superuser), a path that is a
     // folder, a folder that is gone; "Save As" into a folder that is gone keeps no new name.
@@ -184,6 +258,28 @@ private slots:
                                                 QUrl(WebLinks::MailtoAddress(to, "")),
                                                 WebLinks::WebSiteUrl(BuildConfig::WebSite),
                                                 QUrl("mailto:" + to + "?subject=Pinleaf")}));
+        // A note longer than one address may be goes as far as it fits, and the user is told;
+        // a desktop that takes the address and then finds no program says why.
+        const QString longText(50000, u'\u00e9');
+        w->RTB1->setText(longText);
+        w->menuItems().mnuEmail->trigger();
+        const QByteArray sent = m_opener->opened.last().toEncoded();
+        const QString body =
+            QUrlQuery(m_opener->opened.last()).queryItemValue("Body", QUrl::FullyDecoded);
+        QVERIFY(sent.size() <= m_opener->maxAddressBytes() && sent.size() > 120000);
+        QVERIFY(longText.startsWith(body) && body.size() < longText.size());
+        QVERIFY2(Notice::shown().last().startsWith("Email: The note is too long") &&
+                     Notice::shown().last().contains(QString::number(body.size())),
+                 qPrintable(Notice::shown().last()));
+        m_opener->failure = "xdg-open found nothing";
+        w->RTB1->setText("short");
+        w->menuItems().mnuEmail->trigger();
+        QVERIFY(Notice::shown().last().startsWith("Email: ") &&
+                Notice::shown().last().endsWith("xdg-open found nothing"));
+        w->menuItems().mnuTarvo->trigger();
+        QVERIFY(Notice::shown().last().startsWith("Tarvo Website: ") &&
+                Notice::shown().last().endsWith("xdg-open found nothing"));
+        m_opener->failure.clear();
         m_opener->handled = false;
         MessagePrompt::queueAnswers({MessagePrompt::Yes, MessagePrompt::Yes, MessagePrompt::Yes});
         w->menuItems().mnuEmail->trigger();

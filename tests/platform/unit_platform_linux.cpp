@@ -2,6 +2,7 @@
 // memory, and the autostart entry as the freedesktop.org Desktop Entry rules want it.
 #include "TestHome.h"
 #include "platform/SystemInfo.h"
+#include "platform/UrlOpener.h"
 #include "platform/linux/DesktopEntry.h"
 #include "platform/linux/LinuxDrives.h"
 
@@ -71,6 +72,41 @@ private slots:
         const QString entry = DesktopEntry::autostartEntry("/opt/x y\\z/pinleaf");
         QVERIFY(entry.startsWith("[Desktop Entry]\n") && entry.contains("\nType=Application\n"));
         QVERIFY(entry.contains("\nExec=\"/opt/x y\\\\\\\\z/pinleaf\"\n"));
+    }
+
+    // The desktop's opener is watched: the address reaches xdg-open whole as one argument, and
+    // an end that says no program took it is reported from the event loop, with the reason; a
+    // clean end is not.
+    void openerReportsWhatXdgOpenSays() {
+        QTemporaryDir bin;
+        const QString args = bin.filePath("args");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        const QUrl url("mailto:a@example.com?subject=Pinleaf Note&Body=x%26y%0D%0A");
+        for (const auto& [status, reason] :
+             QList<std::pair<int, QString>>{{0, ""}, {3, "found no program"}, {4, "(status 4)"}}) {
+            QFile::remove(args);
+            QFile script(bin.filePath("xdg-open"));
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" >'" + QFile::encodeName(args) +
+                         "'\nexit " + QByteArray::number(status) + "\n");
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            QStringList reasons;
+            QVERIFY(DesktopUrlOpener().open(url, [&](const QString& r) { reasons << r; }));
+            QVERIFY(reasons.isEmpty());
+            QTRY_VERIFY(QFile::exists(args) && QFileInfo(args).size() > 0);
+            QTRY_COMPARE(reasons.size(), status ? 1 : 0);
+            if (!status)
+                QTest::qWait(200);
+            QCOMPARE(reasons.size(), status ? 1 : 0);
+            QVERIFY2(reasons.value(0).contains(reason), qPrintable(reasons.value(0)));
+            QFile sent(args);
+            QVERIFY(sent.open(QIODevice::ReadOnly));
+            QCOMPARE(sent.readAll(), "1\n" + url.toEncoded() + "\n");
+        }
+        qputenv("PATH", path);
+        QCOMPARE(DesktopUrlOpener().maxAddressBytes(), 131071);
     }
 };
 

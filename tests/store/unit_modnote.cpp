@@ -67,12 +67,12 @@ private slots:
         const QString path = m_dir.filePath("a.pnf");
         const NoteRecord written = note(text + bad + "\nlf", "", "yellow" + bad, "<now>" + bad);
         NoteRecord want = note(text + "\r\nlf", path, "yellow", "<now>");
-        // A name typed without extension gets ".pnf"; the save dialog asks no overwrite question.
+        // A name typed without extension gets ".pnf"; the save dialog asks before it replaces.
         m_dialogs->chooseFile(m_dir.filePath("a"));
         QCOMPARE(SaveNoteFile(written, ""), path);
         const FileDialogRequest save = m_dialogs->lastRequest();
         QVERIFY(save.title == "Select a file: " && save.filter == "Pinleaf Note (*.pnf)|*.pnf" &&
-                !(save.flags & FileDialogFlags::OverwritePrompt));
+                (save.flags & FileDialogFlags::OverwritePrompt));
         QCOMPARE(readBytes(path),
                  "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<NOTES>\r\n<NOTE>\r\n"
                  "<COLOR>yellow</COLOR>\r\n<DATA>1\r\n&lt;a href=&apos;x&apos;&gt; &amp; &quot;z"
@@ -154,6 +154,99 @@ private slots:
             NoteDocument::parse(in(n("7") + n("x") + "<!--c-->" + n("8") + n("1", "")));
         QVERIFY(partial.wellFormed && !partial.complete && partial.notes.size() == 2);
         QVERIFY(partial.notes[0].Height == 7 && partial.notes[1].Height == 8);
+    }
+
+    // A note written back in its place: the bytes before and after it stay exactly as they were
+    // (any spelling, no blanks between notes, the last note, a byte-order mark); a single-byte
+    // document turns UTF-8 first and keeps its notes' text. A wide document, a note that is not
+    // there and a document that does not read whole are not written into.
+    void noteReplacedInItsPlace() {
+        const NoteRecord fresh{"red", {}, "new & \u00e9", 2000, 3000, -1200, 40, "t"};
+        const QByteArray element = "<NOTE>\r\n<COLOR>red</COLOR>\r\n<DATA>new &amp; \xC3\xA9</DATA>"
+                                   "\r\n<TIMEDATE>t</TIMEDATE>\r\n<HEIGHT>2000</HEIGHT>\r\n"
+                                   "<WIDTH>3000</WIDTH>\r\n<LEFT>-1200</LEFT>\r\n<TOP>40</TOP>"
+                                   "\r\n</NOTE>";
+        const auto n = [](const QByteArray& data, const QByteArray& name = "NOTE") {
+            return "<" + name +
+                   " a='1'><TOP>4</TOP><LEFT>3</LEFT><WIDTH>2</WIDTH><HEIGHT>1</HEIGHT>"
+                   "<TIMEDATE/><DATA>" +
+                   data + "</DATA><COLOR/></" + name + " >";
+        };
+        // Each document: the bytes before, the note to replace, the bytes after.
+        const struct {
+            QByteArray before, note, after;
+            qsizetype index;
+        } documents[] = {
+            {"<?xml version='1.0'?>\n<R>\t" + n("&#65;") + "\n", n("<![CDATA[<x>]]>", "B"),
+             " \r\n" + n("c") + "</R  >\n<!-- </R> -->", 1},
+            {"<R>" + n("a") + n("b"), n("c"), "</R>", 2},
+            {"\xEF\xBB\xBF<R>", n("a"), n("b") + "</R>", 0},
+        };
+        for (const auto& d : documents) {
+            const QByteArray bytes = d.before + d.note + d.after;
+            const std::optional<QByteArray> out = NoteDocument::replaceNote(bytes, d.index, fresh);
+            QCOMPARE(out.value_or("none"), d.before + element + d.after);
+            const NoteDocument::Parsed was = NoteDocument::parse(bytes);
+            Notes want = was.notes;
+            want[d.index] = fresh;
+            QCOMPARE(NoteDocument::parse(*out).notes, want);
+        }
+        const std::optional<QByteArray> cp1252 =
+            NoteDocument::replaceNote("<R>" + n("\x80") + n("b") + "</R>", 1, fresh);
+        const Notes read = NoteDocument::parse(cp1252.value_or("")).notes;
+        QVERIFY(read.size() == 2 && read[0].Data == "\u20ac" && read[1] == fresh);
+        const QByteArray three = "<R>" + n("a") + n("b") + n("c") + "</R>";
+        for (const auto& [bytes, index] : QList<std::pair<QByteArray, qsizetype>>{
+                 {three, 3}, {three, -1}, {"<R>" + n("a") + "<!---->" + n("b") + "</R>", 0}}) {
+            QVERIFY2(!NoteDocument::replaceNote(bytes, index, fresh), bytes);
+        }
+        QByteArray utf16(reinterpret_cast<const char*>(QString::fromLatin1(three).utf16()),
+                         three.size() * 2);
+        QVERIFY(NoteDocument::parse("\xFF\xFE" + utf16).complete);
+        QVERIFY(!NoteDocument::replaceNote("\xFF\xFE" + utf16, 0, fresh));
+    }
+
+    // "&Save" of one note of a three-note file: the note is looked for where it was read, or
+    // as the one note equal to it after the file lost notes before it; a file changed behind
+    // the note's back, one that holds the note twice elsewhere, or a place not known writes
+    // nothing. A file that is gone is made anew; a read-only one is not touched.
+    void saveInPlaceKeepsTheOtherNotes() {
+        const Notes three = {note("a"), note("b"), note("c")};
+        const QString path =
+            writeBytes(m_dir.filePath("three.pnf"), NoteDocument::storeForm(three));
+        NoteFilePlace second{1, three[1]};
+        QCOMPARE(SaveNoteInPlace(note("B"), path, second), PlaceSave::Written);
+        QVERIFY(second.index == 1 && second.held == note("B"));
+        QCOMPARE(SaveNoteInPlace(note("B2"), path, second), PlaceSave::Written);
+        QCOMPARE(ReadNotes(false, path),
+                 (Notes{note("a", path), note("B2", path), note("c", path)}));
+
+        // The oldest note dropped, as the closed-notes file drops it: "c" is found one place up.
+        writeBytes(path, NoteDocument::storeForm({note("B2"), note("c")}));
+        NoteFilePlace third{2, three[2]};
+        QCOMPARE(SaveNoteInPlace(note("C"), path, third), PlaceSave::Written);
+        QCOMPARE(third.index, 1);
+        QCOMPARE(ReadNotes(false, path), (Notes{note("B2", path), note("C", path)}));
+
+        const QList<std::pair<QByteArray, NoteFilePlace>> refused = {
+            {NoteDocument::storeForm({note("B2"), note("changed")}), third},
+            {NoteDocument::storeForm({note("x"), note("C"), note("C")}), {0, note("C")}},
+            {NoteDocument::storeForm(three), {}},
+            {"<NOTES><NOTE>broken", {0, note("a")}}};
+        for (auto [bytes, place] : refused) {
+            writeBytes(path, bytes);
+            FileProblem problem;
+            QCOMPARE(SaveNoteInPlace(note("new"), path, place, &problem), PlaceSave::NotInPlace);
+            QVERIFY(problem.path == path && !problem.reason.isEmpty());
+            QCOMPARE(readBytes(path), bytes);
+        }
+        QVERIFY(QFile::remove(path));
+        NoteFilePlace gone{5, note("x")};
+        QCOMPARE(SaveNoteInPlace(note("alone"), path, gone), PlaceSave::Written);
+        QVERIFY(gone.index == 0 && ReadNotes(false, path) == Notes{note("alone", path)});
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        QCOMPARE(SaveNoteInPlace(note("no"), path, gone), PlaceSave::Failed);
+        QCOMPARE(ReadNotes(false, path), Notes{note("alone", path)});
     }
 
     // Only regular files of a bounded size are read, and none blocks: a FIFO, /dev/zero behind a
