@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
     SessionEnd* sessionEnd = SessionEnd::install(&app);
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,
                      Qt::QueuedConnection);
+    QObject::connect(sessionEnd, &SessionEnd::saveRequested, &app, &modMain::SaveSession,
+                     Qt::DirectConnection);
 
     // Qt has taken its own options out of argv; what is left is the note file, if any.
     QStringList arguments;

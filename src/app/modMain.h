@@ -25,6 +25,11 @@ RunningCopy* TheRunningCopy();
 // A clean end of the program (its last note closed, not a logoff): the running copy goes.
 void EndOfRun();
 
+// The session manager asks for the session to be saved: a checkpoint, or the save before the
+// session ends. The running copy holds the notes as they are now and the autostart entry is in
+// place; the program keeps running, since only what follows (EndOfLogon) ends it.
+void SaveSession();
+
 // The process is ending without a clean end (a lost display): a change not yet written to the
 // running copy is written now.
 void WritePendingChanges();

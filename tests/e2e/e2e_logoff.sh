@@ -1,5 +1,6 @@
 # The end of a logon, by SIGINT, SIGTERM and an XSMP session manager (SIGHUP: e2e_stores): every
-# note is stored in order with the last typing and the autostart entry; the next start restores them.
+# note is stored in order with the last typing and the autostart entry; the next start restores
+# them. A checkpoint of the session keeps the notes open.
 source "$(dirname "$0")/lib.sh"
 "$PINLEAF_BIN" --version | grep -qx 'Pinleaf [0-9.]*' || fail "--version: $("$PINLEAF_BIN" --version)"
 "$PINLEAF_BIN" --help | grep -q '^Usage: pinleaf' || fail "--help said nothing useful"
@@ -32,31 +33,50 @@ end_app TERM
 [ "$(grep -c '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>' "$STORE")" -eq 3 ] || fail "date stamps not kept"
 grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "autostart entry: $(cat "$AUTOSTART")"
 
-# A session manager's logoff, saving the data only (global, as GNOME asks) and the state as
-# well (both): the notes are stored with the last typing and the hint never to restart.
-for kind in global both; do
-    log=$E2E_HOME/sm-$kind.log
+# A session manager's events, each list in one session (tests/e2e/xsmp_manager.c). A checkpoint
+# (a save that is no shutdown) keeps every note open and writes no store. Every end of the
+# session stores every note with the last typing and keeps the autostart entry: a logoff saving
+# the data only (global, as GNOME asks), the state only (local) or both, then Die; Die without a
+# save; and the session manager vanishing after a logoff's save. Every save says never to
+# restart.
+for events in "checkpoint-global checkpoint-both checkpoint-local global" both local die vanish; do
+    set -- $events
+    log=$E2E_HOME/sm-${events// /-}.log last=${!#}
     rm -f "$E2E_HOME/sm-address" "$AUTOSTART"
-    "$SM_BIN" "$E2E_HOME/sm-address" "$kind" >"$log" 2>&1 &
+    "$SM_BIN" "$E2E_HOME/sm-address" "$@" >"$log" 2>&1 &
     SM_PID=$!
     poll 100 test -s "$E2E_HOME/sm-address" || fail "the session manager did not start: $(cat "$log")"
     SESSION_MANAGER=$(cat "$E2E_HOME/sm-address") start_app
     windows 3
     [ "$(geometries)" = "$places" ] || fail "geometry after restart: $(geometries)"
     poll 100 grep -q '^registered' "$log" || fail "Pinleaf did not register with the session manager"
-    type_into "$win" " $kind"
+    for ((n = 1; n < $#; n++)); do
+        type_into "$win" " saved$n"
+        kill -USR1 "$SM_PID"
+        poll 100 eval '[ "$(grep -c "^save-complete" "$log")" -eq $n ]' ||
+            fail "checkpoint $n was not answered: $(cat "$log")"
+        sleep 0.3
+        windows 3
+        alive "$APP_PID" && [ ! -e "$STORE" ] || fail "a checkpoint (${!n}) ended the session"
+        grep -q "<DATA>[^<]* saved$n</DATA>" "$NOTES_DIR"/running-*.dat ||
+            fail "the running copy does not hold the typing before checkpoint $n"
+    done
+    type_into "$win" " $last"
     kill -USR1 "$SM_PID"
     end_app 0
     poll 50 dead "$SM_PID" || fail "the session manager still has a client: $(cat "$log")"
     wait "$SM_PID" || fail "the session manager failed: $(cat "$log")"
     SM_PID=
-    cp "$log" "$ARTIFACTS/session-manager-$kind.log"
-    grep -q '^save-yourself-done success' "$log" || fail "no successful save ($kind): $(cat "$log")"
-    grep -qx 'property RestartStyleHint 3' "$log" ||
-        fail "no 'restart never' hint ($kind): $(grep RestartStyleHint "$log" || echo none)"
-    [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes ($kind)"
-    grep -q "<DATA>[^<]* $kind</DATA>" "$STORE" || fail "the last typing was not stored ($kind)"
-    [ -f "$AUTOSTART" ] || fail "no autostart entry ($kind)"
+    cp "$log" "$ARTIFACTS/session-manager-${log##*/sm-}"
+    if [ "$last" != die ]; then
+        grep -q '^save-yourself-done success' "$log" || fail "no successful save ($events): $(cat "$log")"
+        [ "$(grep '^property RestartStyleHint' "$log" | sort -u)" = "property RestartStyleHint 3" ] ||
+            fail "not always the 'restart never' hint ($events): $(grep RestartStyleHint "$log" || echo none)"
+    fi
+    [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes ($events)"
+    grep -q "<DATA>[^<]* $last</DATA>" "$STORE" || fail "the last typing was not stored ($events)"
+    [ -f "$AUTOSTART" ] || fail "no autostart entry ($events)"
+    ls "$NOTES_DIR" | grep -q '^running-' && fail "a running copy outlived the logoff ($events)"
 done
 
 echo "PASS"
