@@ -22,7 +22,8 @@ QList<NoteRecord> OpenNoteRecords();
 // This run's running copy; null until Main has run or when the notes folder cannot hold one.
 RunningCopy* TheRunningCopy();
 
-// A clean end of the program (its last note closed, not a logoff): the running copy goes.
+// A clean end of the program (its last window closed, not a logoff): the running copy and the
+// autostart entry go.
 void EndOfRun();
 
 // The session manager asks for the session to be saved: a checkpoint, or the save before the

@@ -79,4 +79,23 @@ for events in "checkpoint-global checkpoint-both checkpoint-local global" both l
     ls "$NOTES_DIR" | grep -q '^running-' && fail "a running copy outlived the logoff ($events)"
 done
 
+# The last note closed while the start-up notice that the notes cannot be kept is still open
+# takes the autostart entry with it; the program ends when the notice is dismissed.
+mv "$NOTES_DIR" "$NOTES_DIR.aside" && echo "not a folder" >"$NOTES_DIR" && rm "$AUTOSTART"
+start_app
+windows 1
+poll 100 eval 'notice=$(xdotool search --onlyvisible --name "^Notes cannot be kept$" 2>/dev/null)' ||
+    fail "no notice about the notes folder"
+poll 50 test -f "$AUTOSTART" || fail "no autostart entry at start-up"
+xdotool windowmove "$win" 20 20 sleep 0.5
+read -r x y w h <<<"$(geometry_of "$win")"
+xdotool mousemove $((x + w - 10)) $((y + 9)) click 1
+poll 50 eval '[ ! -e "$AUTOSTART" ]' || fail "the autostart entry stayed after the last note closed"
+alive "$APP_PID" && xdotool search --onlyvisible --name "^Notes cannot be kept$" >/dev/null ||
+    fail "the notice went with the last note"
+xdotool windowfocus --sync "$notice" key Return
+end_app 0
+[ -e "$AUTOSTART" ] && fail "the autostart entry came back"
+rm "$NOTES_DIR" && mv "$NOTES_DIR.aside" "$NOTES_DIR"
+
 echo "PASS"
