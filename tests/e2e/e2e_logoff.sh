@@ -79,6 +79,16 @@ for events in "checkpoint-global checkpoint-both checkpoint-local global" both l
     ls "$NOTES_DIR" | grep -q '^running-' && fail "a running copy outlived the logoff ($events)"
 done
 
+# A user who switched starting at login off keeps that choice: the entry is written again with
+# the program's own path and Hidden=true, and a logoff still stores every note.
+printf '[Desktop Entry]\nType=Application\nExec=/old/place/pinleaf\nHidden=true\n' >"$AUTOSTART"
+start_app
+windows 3
+poll 50 grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "Exec not mended: $(cat "$AUTOSTART")"
+end_app TERM
+[ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes (start at login off)"
+grep -qx 'Hidden=true' "$AUTOSTART" || fail "starting at login was switched on again: $(cat "$AUTOSTART")"
+
 # The last note closed while the start-up notice that the notes cannot be kept is still open
 # takes the autostart entry with it; the program ends when the notice is dismissed.
 mv "$NOTES_DIR" "$NOTES_DIR.aside" && echo "not a folder" >"$NOTES_DIR" && rm "$AUTOSTART"
