@@ -89,6 +89,17 @@ end_app TERM
 [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes (start at login off)"
 grep -qx 'Hidden=true' "$AUTOSTART" || fail "starting at login was switched on again: $(cat "$AUTOSTART")"
 
+# Relative XDG_DATA_HOME and XDG_CONFIG_HOME are ignored, as the XDG rules say: the notes and the
+# autostart entry are in ~/.local/share and ~/.config, whatever folder Pinleaf starts in.
+mkdir -p "$E2E_HOME/elsewhere" && cd "$E2E_HOME/elsewhere"
+XDG_DATA_HOME=data XDG_CONFIG_HOME=config start_app
+windows 1
+end_app INT
+cd - >/dev/null
+[ "$(data_of "$HOME/.local/share/Pinleaf/pinleaf.dat")" = "[Note]" ] || fail "no store in ~/.local/share"
+[ -f "$HOME/.config/autostart/pinleaf.desktop" ] || fail "no autostart entry in ~/.config"
+[ -z "$(ls "$E2E_HOME/elsewhere")" ] || fail "relative folders were used: $(ls "$E2E_HOME/elsewhere")"
+
 # The last note closed while the start-up notice that the notes cannot be kept is still open
 # takes the autostart entry with it; the program ends when the notice is dismissed.
 mv "$NOTES_DIR" "$NOTES_DIR.aside" && echo "not a folder" >"$NOTES_DIR" && rm "$AUTOSTART"
