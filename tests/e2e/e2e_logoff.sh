@@ -58,7 +58,7 @@ for events in "checkpoint-global checkpoint-both checkpoint-local global" both l
         sleep 0.3
         windows 3
         alive "$APP_PID" && [ ! -e "$STORE" ] || fail "a checkpoint (${!n}) ended the session"
-        grep -q "<DATA>[^<]* saved$n</DATA>" "$NOTES_DIR"/running-*.dat ||
+        poll 20 eval 'grep -q "<DATA>[^<]* saved$n</DATA>" "$NOTES_DIR"/running-*.dat' ||
             fail "the running copy does not hold the typing before checkpoint $n"
     done
     type_into "$win" " $last"
