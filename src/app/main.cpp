@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
     SessionEnd* sessionEnd = SessionEnd::install(&app);
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,
                      Qt::QueuedConnection);
+    QObject::connect(sessionEnd, &SessionEnd::saveRequested, &app, &modMain::SaveSession,
+                     Qt::DirectConnection);
 
     // Qt has taken its own options out of argv; what is left is the note file, if any, and
     // options Pinleaf does not take, which are named and left out.

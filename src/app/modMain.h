@@ -22,8 +22,14 @@ QList<NoteRecord> OpenNoteRecords();
 // This run's running copy; null until Main has run or when the notes folder cannot hold one.
 RunningCopy* TheRunningCopy();
 
-// A clean end of the program (its last note closed, not a logoff): the running copy goes.
+// A clean end of the program (its last window closed, not a logoff): the running copy and the
+// autostart entry go.
 void EndOfRun();
+
+// The session manager asks for the session to be saved: a checkpoint, or the save before the
+// session ends. The running copy holds the notes as they are now and the autostart entry is in
+// place; the program keeps running, since only what follows (EndOfLogon) ends it.
+void SaveSession();
 
 // The process is ending without a clean end (a lost display): a change not yet written to the
 // running copy is written now.

@@ -5,6 +5,7 @@
 
 #include "note/NoteActivity.h"
 #include "note/frmMain.h"
+#include "platform/Autostart.h"
 #include "platform/Notice.h"
 #include "platform/SessionEnd.h"
 #include "store/RunningCopy.h"
@@ -77,7 +78,13 @@ RunningCopy* StartRunningCopy(QString* error) {
 }
 
 void EndOfRun() {
-    if (g_copy && !SessionEnd::isEnding())
+    if (SessionEnd::isEnding())
+        return;
+    // The program ends by itself once its last window has gone. When the last note closed while
+    // the About dialog was still open the entry stayed; with no note left it would only start
+    // an empty program at the next login.
+    Autostart::remove();
+    if (g_copy)
         g_copy->discard();
 }
 

@@ -1,4 +1,5 @@
-// The end of a logon: every note stored in one write, then every window closed.
+// The session: a save that keeps the program running, and the end of a logon, where every note
+// is stored in one write and every window closed.
 #include "app/modMain.h"
 
 #include "app/modMain_internal.h"
@@ -15,6 +16,17 @@
 #include <cstdio>
 
 namespace modMain {
+
+void SaveSession() {
+    if (SessionEnd::isEnding())
+        return;
+    // The running copy is the session's saved state: a start after a crash or a kill opens its
+    // notes. The store is written only when the session really ends; written now as well, the
+    // next start would open every note twice.
+    if (RunningCopy* copy = TheRunningCopy())
+        copy->writeNow();
+    Autostart::setForThisProgram();
+}
 
 void EndOfLogon() {
     if (SessionEnd::isEnding())

@@ -7,6 +7,7 @@
 #include "platform/Notice.h"
 #include "platform/SessionEnd.h"
 #include "store/RunningCopy.h"
+#include "store/UserFolders.h"
 #include "store/modNote.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,7 @@ bool OpeningNotes() {
 }
 
 void Main(const QString& commandLine) {
+    UserFolders::IgnoreRelativeLocations();
     QString folderError;
     RunningCopy* copy = StartRunningCopy(&folderError);
     QList<NoteRecord>& waiting = WaitingNotes();

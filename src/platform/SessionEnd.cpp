@@ -1,6 +1,7 @@
 // The half of SessionEnd that every system shares: the session manager and the lost display.
 #include "platform/SessionEnd.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
 
@@ -44,15 +45,28 @@ void SessionEnd::markEnding() {
 
 void SessionEnd::setUp(QGuiApplication* app) {
     // The notes come back through the autostart entry; a session manager that restarted the
-    // program as well would open every note twice.
-    connect(app, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
+    // program as well would open every note twice. The hint is given on both requests: a save of
+    // the data only ("global", as GNOME asks) brings no saveStateRequest, a save of the state
+    // only ("local") no commitDataRequest, and Qt would announce its default, restart if
+    // running.
+    const auto save = [this](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
-    });
-    // The hint is given on both requests: a logoff that saves only the data ("global", as GNOME
-    // asks) brings no saveStateRequest, and Qt would announce its default, restart if running.
-    connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        manager.setRestartHint(QSessionManager::RestartNever);
-        emit ending();
-    });
+        emit saveRequested();
+    };
+    connect(app, &QGuiApplication::commitDataRequest, this, save);
+    connect(app, &QGuiApplication::saveStateRequest, this, save);
+    // The window system's request to end the program reaches the application as a spontaneous
+    // Quit event (a session manager's Die on X11). Left to Qt it would close every window the
+    // ordinary way, as if the user had closed them all; it ends the logon instead. The
+    // program's own quit (its last window closed) is not spontaneous.
+    app->installEventFilter(this);
     watchTerminationRequests();
+}
+
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && event->spontaneous() && watched == parent()) {
+        emit ending();
+        return true;
+    }
+    return false;
 }

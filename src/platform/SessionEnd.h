@@ -3,10 +3,16 @@
 
 class QGuiApplication;
 
-// Tells the program that the user's logon is ending: the session manager's request to save
-// (commitDataRequest) and the system's termination requests (on POSIX systems the signals
-// SIGTERM, SIGHUP and SIGINT) all arrive here as one `ending` signal on the user-interface
-// thread.
+// Tells the program what the user's session asks of it, on the user-interface thread.
+//
+// `saveRequested`: the session manager asks for the session's state (commitDataRequest,
+// saveStateRequest). That is a checkpoint as often as a logoff, and Qt does not say which, so it
+// never ends the program by itself.
+//
+// `ending`: the logon is ending. It comes from the window system's request to end the program
+// (a session manager's Die, the end of a Windows session), from the system's termination
+// requests (on POSIX systems the signals SIGTERM, SIGHUP and SIGINT), and from the connection to
+// the session manager breaking (the session manager goes with the session).
 class SessionEnd : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +25,9 @@ public:
     static void markEnding();
 
 signals:
+    // Emitted while the session manager waits for the answer, which Qt gives as soon as the
+    // signal returns: connect directly and save before returning.
+    void saveRequested();
     void ending();
     // The display went away under the program (the X server ended first), which the toolkit
     // answers by ending the process at once. Emitted on the user-interface thread just before
@@ -26,10 +35,13 @@ signals:
     // saved.
     void displayLost();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit SessionEnd(QObject* parent);
     void setUp(QGuiApplication* app);
-    // The system's own termination requests, turned into `ending`; one implementation per
-    // system.
+    // The system's own termination requests and the session manager's connection, turned into
+    // `ending`; one implementation per system.
     void watchTerminationRequests();
 };

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
 
@@ -148,7 +149,8 @@ int LoadedWindowCount() {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = w->windowType();
-        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+        const bool window = type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+        if (w->isVisible() && window && !qobject_cast<QMessageBox*>(w))
             ++count;
     }
     return count;

@@ -13,7 +13,9 @@ inline constexpr int NotTopmost = 1;
 // nothing. True when the placement was handed to the window system.
 bool SetWindowTopmost(QWidget* window, int mode);
 
-// The number of windows Pinleaf has loaded: note windows and open dialog windows.
+// The number of windows Pinleaf has loaded: note windows and open dialog windows such as the
+// About dialog. A message box (a notice or a question) is no loaded window: it only says
+// something, so closing the last note while one is open is still closing the last window.
 int LoadedWindowCount();
 
 // A notice or a question, shown after this: it stands in the topmost band with the notes, so no

@@ -3,6 +3,7 @@
 #include "platform/CrLfText.h"
 #include "store/FileRead.h"
 #include "store/NoteSchema.h"
+#include "store/XmlDeclaration.h"
 #include "store/modNote.h"
 
 #include <QStringDecoder>
@@ -411,6 +412,10 @@ std::optional<QByteArray> appendUnchecked(const QByteArray& existing,
     for (const NoteRecord& record : records)
         appendNote(root, record);
     QByteArray out = serialise(document, parsed.encoding, startsWithByteOrderMark(existing));
+    // The declaration stays as the store spelled it; pugixml would write it its own way.
+    out = XmlDeclaration::keepSpelling(
+        out, isWide(parsed.encoding) ? parsed.encoding : pugi::encoding_utf8, in.bytes,
+        document.first_child());
     // The reader finds the encoding with a pattern of its own, which takes for a declaration
     // some text that the parser does not ("<?xml\x9d ... encoding=..." is a processing
     // instruction to it), so none was changed above; and the rewrite drops text before the

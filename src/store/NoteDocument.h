@@ -37,9 +37,10 @@ Parsed parse(const QByteArray& bytes, const QString& sourcePath = QString());
 QByteArray textForm(const NoteRecord& record);
 
 // `existing` with `records` appended after its notes, each as its own NOTE element: what was
-// there stays as it was written, apart from entity spelling. A document in a single-byte
-// encoding is rewritten in UTF-8 with its declaration changed to say so, so no character is
-// lost. Nothing when `existing` does not read whole (Parsed::complete).
+// there stays as it was written, apart from entity spelling, and the declaration keeps its
+// spelling. A document in a single-byte encoding is rewritten in UTF-8 with its declaration's
+// encoding changed to say so, so no character is lost. Nothing when `existing` does not read
+// whole (Parsed::complete).
 std::optional<QByteArray> append(const QByteArray& existing, const QList<NoteRecord>& records);
 
 // A whole store of `records`: byte for byte what one append per note to no store gives. An empty

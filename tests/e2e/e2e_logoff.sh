@@ -1,5 +1,6 @@
 # The end of a logon, by SIGINT, SIGTERM and an XSMP session manager (SIGHUP: e2e_stores): every
-# note is stored in order with the last typing and the autostart entry; the next start restores them.
+# note is stored in order with the last typing and the autostart entry; the next start restores
+# them. A checkpoint of the session keeps the notes open.
 source "$(dirname "$0")/lib.sh"
 "$PINLEAF_BIN" --version | grep -qx 'Pinleaf [0-9.]*' || fail "--version: $("$PINLEAF_BIN" --version)"
 "$PINLEAF_BIN" --help | grep -q '^Usage: pinleaf' || fail "--help said nothing useful"
@@ -32,31 +33,90 @@ end_app TERM
 [ "$(grep -c '<TIMEDATE>1/2/2026 3:04:05 PM</TIMEDATE>' "$STORE")" -eq 3 ] || fail "date stamps not kept"
 grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "autostart entry: $(cat "$AUTOSTART")"
 
-# A session manager's logoff, saving the data only (global, as GNOME asks) and the state as
-# well (both): the notes are stored with the last typing and the hint never to restart.
-for kind in global both; do
-    log=$E2E_HOME/sm-$kind.log
+# A session manager's events, each list in one session (tests/e2e/xsmp_manager.c). A checkpoint
+# (a save that is no shutdown) keeps every note open and writes no store. Every end of the
+# session stores every note with the last typing and keeps the autostart entry: a logoff saving
+# the data only (global, as GNOME asks), the state only (local) or both, then Die; Die without a
+# save; and the session manager vanishing after a logoff's save. Every save says never to
+# restart.
+for events in "checkpoint-global checkpoint-both checkpoint-local global" both local die vanish; do
+    set -- $events
+    log=$E2E_HOME/sm-${events// /-}.log last=${!#}
     rm -f "$E2E_HOME/sm-address" "$AUTOSTART"
-    "$SM_BIN" "$E2E_HOME/sm-address" "$kind" >"$log" 2>&1 &
+    "$SM_BIN" "$E2E_HOME/sm-address" "$@" >"$log" 2>&1 &
     SM_PID=$!
     poll 100 test -s "$E2E_HOME/sm-address" || fail "the session manager did not start: $(cat "$log")"
     SESSION_MANAGER=$(cat "$E2E_HOME/sm-address") start_app
     windows 3
     [ "$(geometries)" = "$places" ] || fail "geometry after restart: $(geometries)"
     poll 100 grep -q '^registered' "$log" || fail "Pinleaf did not register with the session manager"
-    type_into "$win" " $kind"
+    for ((n = 1; n < $#; n++)); do
+        type_into "$win" " saved$n"
+        kill -USR1 "$SM_PID"
+        poll 100 eval '[ "$(grep -c "^save-complete" "$log")" -eq $n ]' ||
+            fail "checkpoint $n was not answered: $(cat "$log")"
+        sleep 0.3
+        windows 3
+        alive "$APP_PID" && [ ! -e "$STORE" ] || fail "a checkpoint (${!n}) ended the session"
+        poll 20 eval 'grep -q "<DATA>[^<]* saved$n</DATA>" "$NOTES_DIR"/running-*.dat' ||
+            fail "the running copy does not hold the typing before checkpoint $n"
+    done
+    type_into "$win" " $last"
     kill -USR1 "$SM_PID"
     end_app 0
     poll 50 dead "$SM_PID" || fail "the session manager still has a client: $(cat "$log")"
     wait "$SM_PID" || fail "the session manager failed: $(cat "$log")"
     SM_PID=
-    cp "$log" "$ARTIFACTS/session-manager-$kind.log"
-    grep -q '^save-yourself-done success' "$log" || fail "no successful save ($kind): $(cat "$log")"
-    grep -qx 'property RestartStyleHint 3' "$log" ||
-        fail "no 'restart never' hint ($kind): $(grep RestartStyleHint "$log" || echo none)"
-    [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes ($kind)"
-    grep -q "<DATA>[^<]* $kind</DATA>" "$STORE" || fail "the last typing was not stored ($kind)"
-    [ -f "$AUTOSTART" ] || fail "no autostart entry ($kind)"
+    cp "$log" "$ARTIFACTS/session-manager-${log##*/sm-}"
+    if [ "$last" != die ]; then
+        grep -q '^save-yourself-done success' "$log" || fail "no successful save ($events): $(cat "$log")"
+        [ "$(grep '^property RestartStyleHint' "$log" | sort -u)" = "property RestartStyleHint 3" ] ||
+            fail "not always the 'restart never' hint ($events): $(grep RestartStyleHint "$log" || echo none)"
+    fi
+    [ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes ($events)"
+    grep -q "<DATA>[^<]* $last</DATA>" "$STORE" || fail "the last typing was not stored ($events)"
+    [ -f "$AUTOSTART" ] || fail "no autostart entry ($events)"
+    ls "$NOTES_DIR" | grep -q '^running-' && fail "a running copy outlived the logoff ($events)"
 done
+
+# A user who switched starting at login off keeps that choice: the entry is written again with
+# the program's own path and Hidden=true, and a logoff still stores every note.
+printf '[Desktop Entry]\nType=Application\nExec=/old/place/pinleaf\nHidden=true\n' >"$AUTOSTART"
+start_app
+windows 3
+poll 50 grep -qx "Exec=$(readlink -f "$PINLEAF_BIN")" "$AUTOSTART" || fail "Exec not mended: $(cat "$AUTOSTART")"
+end_app TERM
+[ "$(grep -c '<NOTE>' "$STORE")" -eq 3 ] || fail "the store does not hold three notes (start at login off)"
+grep -qx 'Hidden=true' "$AUTOSTART" || fail "starting at login was switched on again: $(cat "$AUTOSTART")"
+
+# Relative XDG_DATA_HOME and XDG_CONFIG_HOME are ignored, as the XDG rules say: the notes and the
+# autostart entry are in ~/.local/share and ~/.config, whatever folder Pinleaf starts in.
+mkdir -p "$E2E_HOME/elsewhere" && cd "$E2E_HOME/elsewhere"
+XDG_DATA_HOME=data XDG_CONFIG_HOME=config start_app
+windows 1
+end_app INT
+cd - >/dev/null
+[ "$(data_of "$HOME/.local/share/Pinleaf/pinleaf.dat")" = "[Note]" ] || fail "no store in ~/.local/share"
+[ -f "$HOME/.config/autostart/pinleaf.desktop" ] || fail "no autostart entry in ~/.config"
+[ -z "$(ls "$E2E_HOME/elsewhere")" ] || fail "relative folders were used: $(ls "$E2E_HOME/elsewhere")"
+
+# The last note closed while the start-up notice that the notes cannot be kept is still open
+# takes the autostart entry with it; the program ends when the notice is dismissed.
+mv "$NOTES_DIR" "$NOTES_DIR.aside" && echo "not a folder" >"$NOTES_DIR" && rm "$AUTOSTART"
+start_app
+windows 1
+poll 100 eval 'notice=$(xdotool search --onlyvisible --name "^Notes cannot be kept$" 2>/dev/null)' ||
+    fail "no notice about the notes folder"
+poll 50 test -f "$AUTOSTART" || fail "no autostart entry at start-up"
+xdotool windowmove "$win" 20 20 sleep 0.5
+read -r x y w h <<<"$(geometry_of "$win")"
+xdotool mousemove $((x + w - 10)) $((y + 9)) click 1
+poll 50 eval '[ ! -e "$AUTOSTART" ]' || fail "the autostart entry stayed after the last note closed"
+alive "$APP_PID" && xdotool search --onlyvisible --name "^Notes cannot be kept$" >/dev/null ||
+    fail "the notice went with the last note"
+xdotool windowfocus --sync "$notice" key Return
+end_app 0
+[ -e "$AUTOSTART" ] && fail "the autostart entry came back"
+rm "$NOTES_DIR" && mv "$NOTES_DIR.aside" "$NOTES_DIR"
 
 echo "PASS"

@@ -70,12 +70,18 @@ kill_app() {
 }
 
 # Sets the array ids to Pinleaf's visible note windows once there are exactly $1 of them (with
-# $2, of that process only), and win to the first.
+# $2, of that process only), and win to the first. A note's title is "Pinleaf" exactly: xdotool
+# matches names whatever their case, and a window without a title of its own is "pinleaf".
 windows() {
-    local search=(xdotool search --onlyvisible --name '^Pinleaf$')
+    local search=(xdotool search --onlyvisible --name '^Pinleaf$') id
     [ -n "${2:-}" ] && search=(xdotool search --all --onlyvisible --pid "$2" --name '^Pinleaf$')
     for _ in $(seq 600); do
         mapfile -t ids < <("${search[@]}" 2>/dev/null)
+        if [ "${#ids[@]}" -ge "$1" ]; then
+            mapfile -t ids < <(for id in "${ids[@]}"; do
+                xprop -id "$id" WM_NAME 2>/dev/null | grep -q '= "Pinleaf"$' && echo "$id"
+            done)
+        fi
         [ "${#ids[@]}" -eq "$1" ] && win=${ids[0]:-} && return 0
         sleep 0.1
     done

@@ -1,11 +1,21 @@
-/* A session manager of the X Session Management Protocol that serves one logoff to its clients.
+/* A session manager of the X Session Management Protocol that serves its clients a list of
+ * session events.
  *
  * It listens, writes its address (the value for SESSION_MANAGER) to the file named by its first
- * argument, registers every client, and on SIGUSR1 asks each one to save itself for a shutdown
- * (save type "global" or "both", its second argument). A client that is done saving is told to
- * die. It reports on standard output, one line each: "registered", every property a client sets
+ * argument, and registers every client. Each SIGUSR1 sends every client the next event of the
+ * list that the further arguments give (default: global):
+ *   global, both, local   a logoff: a save of that type for a shutdown; a client done saving is
+ *                         told to die
+ *   checkpoint-global, checkpoint-both, checkpoint-local
+ *                         a save of that type that is no shutdown; a client done saving is told
+ *                         that the save is complete, and the session goes on
+ *   die                   a logoff without any save: every client is told to die at once
+ *   vanish                a logoff save (global); once a client is done, the manager ends
+ *                         without a word, its connections breaking
+ * It reports on standard output, one line each: "registered", every property a client sets
  * ("property NAME VALUE", a CARD8 as its number, other values as text joined by spaces),
- * "save-yourself-done", "closed". It ends once the last client is gone after a logoff.
+ * "save-yourself TYPE shutdown|checkpoint", "save-yourself-done", "save-complete", "die",
+ * "closed". After a logoff it ends once the last client is gone.
  */
 #include <X11/ICE/ICElib.h>
 #include <X11/SM/SMlib.h>
@@ -17,16 +27,63 @@
 #include <string.h>
 
 #define MAX_FDS 32
+#define MAX_EVENTS 16
 
-static volatile sig_atomic_t logoff_requested = 0;
-static int save_type = SmSaveGlobal;
+struct event {
+    const char* name;
+    int type;
+    Bool shutdown;
+    Bool save; /* False: die at once */
+    Bool vanish;
+};
+
+static const struct event known_events[] = {
+    {"global", SmSaveGlobal, True, True, False},
+    {"both", SmSaveBoth, True, True, False},
+    {"local", SmSaveLocal, True, True, False},
+    {"checkpoint-global", SmSaveGlobal, False, True, False},
+    {"checkpoint-both", SmSaveBoth, False, True, False},
+    {"checkpoint-local", SmSaveLocal, False, True, False},
+    {"die", SmSaveGlobal, True, False, False},
+    {"vanish", SmSaveGlobal, True, True, True},
+};
+
+static volatile sig_atomic_t requested = 0;
+static const struct event* events[MAX_EVENTS];
+static int event_count = 0;
+static int events_sent = 0;
+static const struct event* current = NULL;
 static int clients = 0;
 static int logoff_sent = 0;
 static SmsConn conns[MAX_FDS];
 
 static void on_usr1(int sig) {
     (void)sig;
-    logoff_requested = 1;
+    ++requested;
+}
+
+static const char* type_name(int type) {
+    return type == SmSaveBoth ? "both" : type == SmSaveLocal ? "local" : "global";
+}
+
+static void send_event(const struct event* e) {
+    current = e;
+    if (e->shutdown)
+        logoff_sent = 1;
+    for (int i = 0; i < MAX_FDS; ++i) {
+        if (!conns[i])
+            continue;
+        if (e->save)
+            SmsSaveYourself(conns[i], e->type, e->shutdown, SmInteractStyleAny, False);
+        else
+            SmsDie(conns[i]);
+    }
+    if (e->save)
+        printf("save-yourself %s %s\n", type_name(e->type),
+               e->shutdown ? "shutdown" : "checkpoint");
+    else
+        printf("die\n");
+    fflush(stdout);
 }
 
 static Status register_client(SmsConn conn, SmPointer data, char* previous_id) {
@@ -72,7 +129,20 @@ static void save_yourself_done(SmsConn conn, SmPointer data, Bool success) {
     (void)data;
     printf("save-yourself-done %s\n", success ? "success" : "failure");
     fflush(stdout);
+    if (current && current->vanish) {
+        printf("vanished\n");
+        fflush(stdout);
+        exit(0);
+    }
+    if (current && !current->shutdown) {
+        SmsSaveComplete(conn);
+        printf("save-complete\n");
+        fflush(stdout);
+        return;
+    }
     SmsDie(conn);
+    printf("die\n");
+    fflush(stdout);
 }
 
 static void forget(SmsConn conn) {
@@ -163,11 +233,23 @@ static Bool any_host(char* host) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: %s address-file [global|both]\n", argv[0]);
+        fprintf(stderr, "usage: %s address-file [event...]\n", argv[0]);
         return 2;
     }
-    if (argc > 2 && strcmp(argv[2], "both") == 0)
-        save_type = SmSaveBoth;
+    const int names = argc > 2 ? argc - 2 : 1;
+    for (int a = 0; a < names; ++a) {
+        const char* name = argc > 2 ? argv[a + 2] : "global";
+        const struct event* found = NULL;
+        for (size_t k = 0; k < sizeof known_events / sizeof known_events[0]; ++k) {
+            if (strcmp(known_events[k].name, name) == 0)
+                found = &known_events[k];
+        }
+        if (!found || event_count == MAX_EVENTS) {
+            fprintf(stderr, "unknown or too many events: %s\n", name);
+            return 2;
+        }
+        events[event_count++] = found;
+    }
     setvbuf(stdout, NULL, _IOLBF, 0);
     signal(SIGUSR1, on_usr1);
     IceSetIOErrorHandler(io_error);
@@ -196,15 +278,8 @@ int main(int argc, char** argv) {
     IceConn open[MAX_FDS];
     int open_count = 0;
     for (;;) {
-        if (logoff_requested && !logoff_sent) {
-            logoff_sent = 1;
-            for (int i = 0; i < MAX_FDS; ++i) {
-                if (conns[i])
-                    SmsSaveYourself(conns[i], save_type, True, SmInteractStyleAny, False);
-            }
-            printf("save-yourself %s\n", save_type == SmSaveBoth ? "both" : "global");
-            fflush(stdout);
-        }
+        if (requested > events_sent && events_sent < event_count)
+            send_event(events[events_sent++]);
         struct pollfd fds[MAX_FDS * 2];
         int n = 0;
         for (int i = 0; i < listen_count; ++i)

@@ -6,6 +6,7 @@
 #include "ScriptedFileDialogBackend.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "app/modMain.h"
 #include "note/WebLinks.h"
 #include "platform/Autostart.h"
 #include "platform/MessagePrompt.h"
@@ -18,6 +19,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QUrlQuery>
+#include <QMessageBox>
 
 // Keep the close tests last: the end of a logon cannot be undone in this process.
 class NoteFilesTest : public QObject {
@@ -360,7 +362,9 @@ private slots:
         QCOMPARE(modNote::ReadNotes(false, file).value(0).Data, QString("changed text"));
     }
 
-    // Only the last loaded window takes the autostart entry with it: an open dialog counts.
+    // Only the last loaded window takes the autostart entry with it. The About dialog is one (the
+    // entry goes when the program then ends by itself); a notice, which only says something, is
+    // not.
     void lastWindowRemovesTheAutostartEntry() {
         Autostart::set("/usr/bin/pinleaf");
         QPointer<frmMain> a = new frmMain;
@@ -369,10 +373,24 @@ private slots:
         b->show();
         QVERIFY(a->close());
         QVERIFY(QFile::exists(Autostart::location()));
-        QDialog dialog;
-        dialog.show();
+        QPointer<frmAbout> about = frmAbout::Load("feedback@example.org", "example.org");
+        about->show();
         QVERIFY(b->close());
         QVERIFY(QFile::exists(Autostart::location()));
+        about->close();
+        QTRY_VERIFY(!frmAbout::Loaded());
+        modMain::EndOfRun();
+        QVERIFY(!QFile::exists(Autostart::location()));
+        Autostart::set("/usr/bin/pinleaf");
+        QPointer<frmMain> c = new frmMain;
+        c->show();
+        Notice::show("Notes cannot be kept", "The folder is a file.");
+        QVERIFY(c->close());
+        QVERIFY(!QFile::exists(Autostart::location()));
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(w))
+                w->close();
+        }
     }
 
     // At the end of a logon every note is stored without a question, even with unsaved changes to

@@ -1,6 +1,8 @@
 // The Linux implementations' own rules: which mounts are drives and of what kind, the machine's
 // memory, and the autostart entry as the freedesktop.org Desktop Entry rules want it.
+#include "TestFiles.h"
 #include "TestHome.h"
+#include "platform/Autostart.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlOpener.h"
 #include "platform/linux/DesktopEntry.h"
@@ -107,6 +109,44 @@ private slots:
         }
         qputenv("PATH", path);
         QCOMPARE(DesktopUrlOpener().maxAddressBytes(), 131071);
+    }
+
+    // Starting at login switched off in the desktop's settings (Hidden=true, or GNOME's
+    // X-GNOME-Autostart-enabled=false, in the entry's main group) stays off when the entry is
+    // written again with a mended program path, and the entry stays when the last note closes.
+    void autostartKeepsTheUserChoice() {
+        using Choice = std::pair<bool, bool>; // hidden, switched off for GNOME
+        const std::pair<QString, Choice> entries[] = {
+            {"[Desktop Entry]\nHidden=true\n", {true, false}},
+            {"[Desktop Entry]\nName=x\nHidden = 1\n", {true, false}},
+            {"[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n", {false, true}},
+            {"[Desktop Entry]\nX-GNOME-Autostart-enabled=0\nHidden=false\n", {false, true}},
+            {"[Desktop Entry]\nHidden=true\nHidden=false\nX-GNOME-Autostart-enabled=true\n",
+             {false, false}},
+            {"[Desktop Entry]\n#Hidden=true\nHidden[de]=true\nHidden=maybe\n", {false, false}},
+            {"Hidden=true\n[Other Group]\nHidden=true\n[Desktop Entry]\nName=x\n", {false, false}},
+        };
+        for (const auto& [text, choice] : entries) {
+            const DesktopEntry::UserChoice read = DesktopEntry::userChoice(text);
+            QVERIFY2(read.hidden == choice.first && read.gnomeDisabled == choice.second,
+                     qPrintable(text));
+        }
+        const QString path = Autostart::location();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        for (const bool off : {true, false}) {
+            writeBytes(path, off ? "[Desktop Entry]\nExec=/old/pinleaf\nHidden=true\n"
+                                   "X-GNOME-Autostart-enabled=false\n"
+                                 : "[Desktop Entry]\nExec=/old/pinleaf\n");
+            QVERIFY(Autostart::set("/new/pinleaf"));
+            const QString written = QString::fromUtf8(readBytes(path));
+            QVERIFY2(written.contains("\nExec=/new/pinleaf\n") && !written.contains("/old/"),
+                     qPrintable(written));
+            QCOMPARE(written.contains("\nHidden=true\n"), off);
+            QCOMPARE(written.contains("\nX-GNOME-Autostart-enabled=false\n"), off);
+            QCOMPARE(DesktopEntry::userChoice(written).switchedOff(), off);
+            QVERIFY(Autostart::remove());
+            QCOMPARE(QFile::exists(path), off);
+        }
     }
 };
 

@@ -97,16 +97,25 @@ private slots:
                                         "<TOP>40</TOP>\r\n</NOTE>\r\n\r\n<NOTE>"));
         // Appends lose no character: a store in a single-byte encoding becomes UTF-8 and says so,
         // one that declares nothing and is not UTF-8 is read as Windows-1252, and a byte-order
-        // mark stays.
+        // mark stays. The declaration keeps its spelling (blanks and quotes), in UTF-16 too; only a
+        // single-byte store's encoding name changes.
         const QString wide = "\u00e9 \u20ac \U0001F600";
+        const auto utf16 = [](const QByteArray& ascii) {
+            const QString text = QString::fromLatin1(ascii);
+            return QByteArray("\xFF\xFE") +
+                   QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        };
+        const QByteArray spelled = "<?xml   version='1.0'\tstandalone = \"yes\"  ?>\r\n";
         const struct {
             QByteArray before, head;
             QString first;
         } stores[] = {
-            {store("<?xml version='1.0' encoding='ISO-8859-1'?>\r\n", "\xE9"),
-             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n", "\u00e9"},
+            {store("<?xml version='1.0' encoding = 'ISO-8859-1' ?>\r\n", "\xE9"),
+             "<?xml version='1.0' encoding = 'UTF-8' ?>\r\n", "\u00e9"},
             {store("", "\x80\xE9"), "", "\u20ac\u00e9"},
             {store("\xEF\xBB\xBF", "marked"), "\xEF\xBB\xBF<", "marked"},
+            {store(spelled, "spelled"), spelled + "<NOTES>", "spelled"},
+            {utf16(store(spelled, "wide")), utf16(spelled + "<NOTES>"), "wide"},
         };
         for (const auto& s : stores) {
             writeBytes(m_store, s.before);

@@ -10,6 +10,25 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+
+// An entry is a few hundred bytes; anything far larger is not one the desktop wrote.
+constexpr qint64 MaxEntryBytes = 64 * 1024;
+
+// What the user chose in the entry that exists, if any. Only a regular file is read, so a FIFO
+// in its place never blocks.
+DesktopEntry::UserChoice existingChoice(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxEntryBytes)
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DesktopEntry::userChoice(QString::fromUtf8(file.read(MaxEntryBytes)));
+}
+
+} // namespace
+
 namespace Autostart {
 
 QString location() {
@@ -17,17 +36,24 @@ QString location() {
            QStringLiteral("/autostart/pinleaf.desktop");
 }
 
+// A user who switched starting at login off in the desktop's settings keeps that choice: the
+// entry is written again (its program path may have moved) with the switch as it was.
 bool set(const QString& executable) {
     const QString path = location();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    return AtomicFile::write(path, DesktopEntry::autostartEntry(executable).toUtf8(),
-                             AtomicFile::Access::Shared);
+    return AtomicFile::write(
+        path, DesktopEntry::autostartEntry(executable, existingChoice(path)).toUtf8(),
+        AtomicFile::Access::Shared);
 }
 
+// An entry the user switched off starts nothing, and it is where the desktop keeps that choice:
+// it stays, so the next start does not switch starting at login on again.
 bool remove() {
     const QString path = location();
-    return !QFileInfo::exists(path) || QFile::remove(path);
+    if (!QFileInfo::exists(path) || existingChoice(path).switchedOff())
+        return true;
+    return QFile::remove(path);
 }
 
 } // namespace Autostart

@@ -1,5 +1,7 @@
 #include "platform/linux/DesktopEntry.h"
 
+#include <QStringList>
+
 namespace DesktopEntry {
 
 QString quoteExecArgument(const QString& arg) {
@@ -52,7 +54,32 @@ QString escapeValue(const QString& value) {
     return out;
 }
 
-QString autostartEntry(const QString& executable) {
+UserChoice userChoice(const QString& entry) {
+    UserChoice choice;
+    bool inMainGroup = false;
+    for (const QString& raw : entry.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inMainGroup || line.startsWith(QLatin1Char('#')) || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        // Booleans are "true" and "false"; older writers (and GLib's reader) also use 1 and 0.
+        const bool isTrue = value == QLatin1String("true") || value == QLatin1String("1");
+        const bool isFalse = value == QLatin1String("false") || value == QLatin1String("0");
+        if (key == QLatin1String("Hidden") && (isTrue || isFalse))
+            choice.hidden = isTrue;
+        else if (key == QLatin1String("X-GNOME-Autostart-enabled") && (isTrue || isFalse))
+            choice.gnomeDisabled = isFalse;
+    }
+    return choice;
+}
+
+QString autostartEntry(const QString& executable, UserChoice choice) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Pinleaf\n"
@@ -61,8 +88,11 @@ QString autostartEntry(const QString& executable) {
                           "Icon=pinleaf\n"
                           "Terminal=false\n"
                           "NoDisplay=true\n"
-                          "X-GNOME-Autostart-enabled=true\n")
-        .arg(escapeValue(quoteExecArgument(executable)));
+                          "%2"
+                          "X-GNOME-Autostart-enabled=%3\n")
+        .arg(escapeValue(quoteExecArgument(executable)),
+             choice.hidden ? QStringLiteral("Hidden=true\n") : QString(),
+             choice.gnomeDisabled ? QStringLiteral("false") : QStringLiteral("true"));
 }
 
 } // namespace DesktopEntry
