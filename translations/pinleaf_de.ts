@@ -370,9 +370,27 @@ Die jetzt gewählten Einstellungen gelten nur, bis Pinleaf endet.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <location filename="../src/platform/linux/UrlOpener_linux.cpp" line="+25"/>
+        <source>The desktop&apos;s opener (xdg-open) stopped unexpectedly.</source>
+        <translation>Das Öffnungsprogramm des Desktops (xdg-open) brach unerwartet ab.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The desktop&apos;s opener (xdg-open) found no program for this address.</source>
+        <translation>Das Öffnungsprogramm des Desktops (xdg-open) fand kein Programm für diese Adresse.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The desktop&apos;s opener (xdg-open) could not open it (status %1).</source>
+        <translation>Das Öffnungsprogramm des Desktops (xdg-open) konnte sie nicht öffnen (Status %1).</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
-        <location filename="../src/platform/frmAbout.cpp" line="+98"/>
+        <location filename="../src/platform/frmAbout.cpp" line="+104"/>
         <source>Build - %1.%2.0.%3</source>
         <translation>Build - %1.%2.0.%3</translation>
     </message>
@@ -398,7 +416,7 @@ Die jetzt gewählten Einstellungen gelten nur, bis Pinleaf endet.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+81"/>
+        <location line="+83"/>
         <source>Email</source>
         <translation>E-Mail</translation>
     </message>
@@ -471,7 +489,7 @@ Die jetzt gewählten Einstellungen gelten nur, bis Pinleaf endet.</translation>
         <translation>Ziehen ändert die Größe der Notiz</translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain.h" line="+33"/>
+        <location filename="../src/note/frmMain.h" line="+34"/>
         <source>[Note]</source>
         <translation>[Notiz]</translation>
     </message>
@@ -493,7 +511,7 @@ Möchten Sie sie jetzt speichern?</translation>
         <translation>Auf %1 finden Sie Neuigkeiten und die neueste Version von Pinleaf. Schauen Sie sich dort auch unsere anderen kleinen Werkzeuge für den Desktop an: Sie sind mit derselben Sorgfalt gemacht wie Ihre Notizen.</translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain_files.cpp" line="+49"/>
+        <location filename="../src/note/frmMain_files.cpp" line="+64"/>
         <source>Open Note</source>
         <translation>Notiz öffnen</translation>
     </message>
@@ -511,12 +529,30 @@ Möchten Sie sie jetzt speichern?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
+        <location line="+26"/>
         <source>Save Note</source>
         <translation>Notiz speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-25"/>
+        <source>Pinleaf did not save the note to its file, so nothing in the file is lost:
+
+%1
+
+%2
+
+Save the note to another file?</source>
+        <translation>Pinleaf hat die Notiz nicht in ihre Datei gespeichert, damit in der Datei nichts verloren geht:
+
+%1
+
+%2
+
+Die Notiz in eine andere Datei speichern?</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Pinleaf could not save the note to this file:
 
 %1
@@ -578,22 +614,48 @@ Die Datei blieb, wie sie war.</translation>
         <translation>Eine Idee für eine Funktion oder eine neue Spezialnotiz, oder ein Fehler?  Schreiben Sie uns an %1, wir kümmern uns darum.</translation>
     </message>
     <message>
-        <location filename="../src/note/frmMain_mail.cpp" line="+23"/>
+        <location filename="../src/note/frmMain_mail.cpp" line="+29"/>
+        <location line="+6"/>
+        <location line="+7"/>
         <source>Email</source>
         <translation>E-Mail</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
+        <source>The message to %1 was not written: no e-mail program took it.
+
+%2</source>
+        <translation>Die Nachricht an %1 wurde nicht geschrieben: Kein E-Mail-Programm hat sie übernommen.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>No e-mail program is set up on this computer to write the message to %1.</source>
         <translation>Auf diesem Computer ist kein E-Mail-Programm eingerichtet, mit dem sich die Nachricht an %1 schreiben ließe.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
+        <source>The note is too long to go whole into an e-mail message: the message holds its first %1 of %2 characters.</source>
+        <translation>Die Notiz ist zu lang für eine E-Mail-Nachricht: Die Nachricht enthält ihre ersten %1 von %2 Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
         <source>Tarvo Website</source>
         <translation>Tarvo-Website</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
+        <source>%1 was not opened: no web browser took it.
+
+%2</source>
+        <translation>%1 wurde nicht geöffnet: Kein Webbrowser hat die Adresse übernommen.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>No web browser is set up on this computer to open %1.</source>
         <translation>Auf diesem Computer ist kein Webbrowser eingerichtet, der %1 öffnen könnte.</translation>
     </message>
@@ -640,7 +702,7 @@ Möchten Sie die Notiz stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+15"/>
+        <location filename="../src/app/main.cpp" line="+17"/>
         <source>Usage: pinleaf [NOTE-FILE.pnf]
 
 Puts coloured notes on your desktop. With no argument Pinleaf opens the notes
@@ -670,7 +732,7 @@ die beim letzten Abmelden offen waren (oder eine neue Notiz); mit einer Notizdat
 <context>
     <name>modMain</name>
     <message>
-        <location filename="../src/app/modMain_run.cpp" line="+67"/>
+        <location filename="../src/app/modMain_run.cpp" line="+68"/>
         <source>Notes could not be saved</source>
         <translation>Notizen nicht gesichert</translation>
     </message>
@@ -692,7 +754,7 @@ The last copy that could be written is kept; Pinleaf tries again at your next ch
 Die letzte Kopie, die sich schreiben ließ, bleibt erhalten; Pinleaf versucht es bei Ihrer nächsten Änderung wieder.</translation>
     </message>
     <message>
-        <location filename="../src/app/modMain_startup.cpp" line="+51"/>
+        <location filename="../src/app/modMain_startup.cpp" line="+52"/>
         <source>Notes store could not be read</source>
         <translation>Notizspeicher nicht lesbar</translation>
     </message>
@@ -727,7 +789,7 @@ Until this is fixed, your notes are not kept when Pinleaf ends or the session en
 Bis das behoben ist, bleiben Ihre Notizen nicht erhalten, wenn Pinleaf oder die Sitzung endet.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Notes cannot be kept</source>
         <translation>Notizen können nicht erhalten bleiben</translation>
     </message>
@@ -735,7 +797,7 @@ Bis das behoben ist, bleiben Ihre Notizen nicht erhalten, wenn Pinleaf oder die 
 <context>
     <name>modNote</name>
     <message>
-        <location filename="../src/store/modNote.cpp" line="+30"/>
+        <location filename="../src/store/modNote.cpp" line="+43"/>
         <source>Select a file: </source>
         <translation>Datei wählen: </translation>
     </message>
@@ -745,7 +807,7 @@ Bis das behoben ist, bleiben Ihre Notizen nicht erhalten, wenn Pinleaf oder die 
         <translation>Pinleaf-Notiz</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="-18"/>
         <source>It is a folder, not a file.</source>
         <translation>Das ist ein Ordner, keine Datei.</translation>
     </message>
@@ -778,6 +840,31 @@ Bis das behoben ist, bleiben Ihre Notizen nicht erhalten, wenn Pinleaf oder die 
         <location line="+2"/>
         <source>Some of its notes are damaged, so none was opened.</source>
         <translation>Einige ihrer Notizen sind beschädigt, deshalb wurde keine geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/store/modNote_place.cpp" line="+54"/>
+        <source>Another Pinleaf is writing this file.</source>
+        <translation>Ein anderes Pinleaf schreibt gerade in diese Datei.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The file no longer reads as a note file: it was changed since this note was read from it.</source>
+        <translation>Die Datei lässt sich nicht mehr als Notizdatei lesen: Sie wurde geändert, seit diese Notiz aus ihr gelesen wurde.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The file was changed since this note was read from it, and it no longer holds the note as it was read.</source>
+        <translation>Die Datei wurde geändert, seit diese Notiz aus ihr gelesen wurde, und enthält die Notiz nicht mehr so, wie sie gelesen wurde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pinleaf does not know which of the file&apos;s notes this note is.</source>
+        <translation>Pinleaf weiß nicht, welche Notiz der Datei diese Notiz ist.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Pinleaf cannot write the note into this file without changing its other notes (a file in UTF-16 or UTF-32 is not written into).</source>
+        <translation>Pinleaf kann die Notiz nicht in diese Datei schreiben, ohne ihre anderen Notizen zu ändern (in eine Datei in UTF-16 oder UTF-32 wird nicht geschrieben).</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     QObject::connect(sessionEnd, &SessionEnd::saveRequested, &app, &modMain::SaveSession,
                      Qt::DirectConnection);
+    QObject::connect(sessionEnd, &SessionEnd::endingNow, &app, &modMain::EndOfLogon,
+                     Qt::DirectConnection);
 
     // Qt has taken its own options out of argv; what is left is the note file, if any, and
     // options Pinleaf does not take, which are named and left out.

@@ -51,7 +51,10 @@ void SessionEnd::setUp(QGuiApplication* app) {
     // running.
     const auto save = [this](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
-        emit saveRequested();
+        if (saveEndsTheSession())
+            emit endingNow();
+        else
+            emit saveRequested();
     };
     connect(app, &QGuiApplication::commitDataRequest, this, save);
     connect(app, &QGuiApplication::saveStateRequest, this, save);

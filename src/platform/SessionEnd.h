@@ -13,6 +13,11 @@ class QGuiApplication;
 // (a session manager's Die, the end of a Windows session), from the system's termination
 // requests (on POSIX systems the signals SIGTERM, SIGHUP and SIGINT), and from the connection to
 // the session manager breaking (the session manager goes with the session).
+//
+// `endingNow`: the logon is ending and the system ends the process as soon as the handler
+// returns. Windows asks a program to save only when its session ends (WM_QUERYENDSESSION, which
+// Qt turns into commitDataRequest), and ends it right after the answer: there a save request is
+// the end of the logon, handled before the answer.
 class SessionEnd : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +34,8 @@ signals:
     // signal returns: connect directly and save before returning.
     void saveRequested();
     void ending();
+    // Connect directly: the process may be gone once the signal returns.
+    void endingNow();
     // The display went away under the program (the X server ended first), which the toolkit
     // answers by ending the process at once. Emitted on the user-interface thread just before
     // that, while everything is still in place: connect directly and do only what must be
@@ -44,4 +51,6 @@ private:
     // The system's own termination requests and the session manager's connection, turned into
     // `ending`; one implementation per system.
     void watchTerminationRequests();
+    // True where a save request comes only as the session ends; one implementation per system.
+    static bool saveEndsTheSession();
 };

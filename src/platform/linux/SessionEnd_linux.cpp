@@ -68,3 +68,8 @@ void SessionEnd::watchTerminationRequests() {
     for (int sig : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(sig, &sa, nullptr);
 }
+
+// An X session manager asks for checkpoints as well as for the end of the session.
+bool SessionEnd::saveEndsTheSession() {
+    return false;
+}

@@ -27,3 +27,7 @@ void SessionEnd::watchTerminationRequests() {
     g_watcher = this;
     SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 }
+
+bool SessionEnd::saveEndsTheSession() {
+    return true;
+}
