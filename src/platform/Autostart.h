@@ -9,6 +9,8 @@ bool set(const QString& executable);
 bool setForThisProgram();
 // Removes the entry; false only when one exists and could not be removed.
 bool remove();
+// True while the entry is there.
+bool isSet();
 // Where the entry lives (for the user's information and for tests).
 QString location();
 } // namespace Autostart

@@ -107,6 +107,8 @@ private slots:
     }
 
     void everyDrawnPictureMatchesItsSvg() {
+        if (QIcon(drawnIconSvg(QStringLiteral("window/pinleaf"))).pixmap(16, 16).isNull())
+            QSKIP("no SVG renderer in this build: the Linux build checks the drawn pixels");
         for (const NotePictures::Drawn& d : NotePictures::drawnPictures()) {
             const QIcon drawn = drawnIcon(d.name, d.sizes);
             for (int px : d.sizes) {
@@ -119,8 +121,8 @@ private slots:
             }
         }
         // Other sizes come from the SVG; pixels of the wrong length or size are no picture.
-        const QIcon svg(drawnIconSvg(QStringLiteral("pinleaf")));
-        QCOMPARE(premultiplied(drawnIcon(QStringLiteral("pinleaf"), {16}), 24),
+        const QIcon svg(drawnIconSvg(QStringLiteral("window/pinleaf")));
+        QCOMPARE(premultiplied(drawnIcon(QStringLiteral("window/pinleaf"), {16}), 24),
                  premultiplied(svg, 24));
         const QByteArray pixels = drawnPixels(svg.pixmap(QSize(24, 24), 1.0).toImage());
         QCOMPARE(readDrawnPixels(pixels, 24), premultiplied(svg, 24));

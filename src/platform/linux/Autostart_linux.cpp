@@ -47,6 +47,10 @@ bool set(const QString& executable) {
         AtomicFile::Access::Shared);
 }
 
+bool isSet() {
+    return QFileInfo::exists(location());
+}
+
 // An entry the user switched off starts nothing, and it is where the desktop keeps that choice:
 // it stays, so the next start does not switch starting at login on again.
 bool remove() {

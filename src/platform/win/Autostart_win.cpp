@@ -32,6 +32,15 @@ bool set(const QString& executable) {
     return result == ERROR_SUCCESS;
 }
 
+bool isSet() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    const LONG result = RegQueryValueExW(key, ValueName, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
 bool remove() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
