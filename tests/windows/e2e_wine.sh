@@ -46,25 +46,77 @@ screenshot wine-1-restored
 # The end of the logon: both notes with their typing, in store order, and the Run value.
 type_into "${ids[0]}" " typed"
 type_into "${ids[1]}" " more"
-wineboot --end-session > /dev/null 2>&1 || true
+sleep 0.5
+wineboot --end-session --shutdown > /dev/null 2>&1 || fail "wineboot could not end the session"
 poll 300 eval '[ "$(pinleaf_processes)" -eq 0 ]' || fail "Pinleaf did not end with the logon"
-[ -f "$STORE" ] || fail "no store after the logon"
-head -c 50 "$STORE" | grep -q '^<?xml version="1.0" standalone="yes"?>'$'\r' ||
-    fail "the store's declaration: $(head -c 60 "$STORE" | od -c | head -n 3)"
-[ "$(data_of "$STORE" | sort | tr '\n' '|')" = "first typed|second more|" ] ||
+[ -f "$STORE" ] || fail "no store after the logon: $(ls "$PROG")"
+printf '<?xml version="1.0" standalone="yes"?>\r\n<NOTES>\r\n' > "$E2E_HOME/head"
+cmp -s -n 49 "$E2E_HOME/head" "$STORE" ||
+    fail "the store's first lines: $(head -c 60 "$STORE" | od -c | head -n 3)"
+[ "$(data_of "$STORE" | tr '\n' '|')" = "first typed|second more|" ] ||
     fail "stored notes: $(data_of "$STORE" | tr '\n' '|')"
+ls "$PROG" | grep -q '^running-' && fail "the running copy outlived the logon: $(ls "$PROG")"
 [ "$(run_value)" = "$(winpath "$PROG")\\Pinleaf.exe" ] ||
     fail "Run value: '$(run_value)', expected '$(winpath "$PROG")\\Pinleaf.exe'"
 
-# The next start opens both and deletes the store; a kill then loses none of the typing.
-start_app
+# The next logon: Wine's boot runs the Run value, which opens both notes and deletes the store.
+wineboot > /dev/null 2>&1 || true
 windows 2
-poll 100 eval '[ ! -e "$STORE" ]' || fail "the store was not deleted at the next start"
+poll 100 eval '[ ! -e "$STORE" ]' || fail "the store was not deleted at the next logon"
+pid=$(xdotool getwindowpid "$win")
+[ "$(data_of "$PROG"/running-*.dat | sort | tr '\n' '|')" = "first typed|second more|" ] ||
+    fail "the restored notes: $(data_of "$PROG"/running-*.dat | tr '\n' '|')"
+
+# A kill loses none of the typing: the next start opens the notes of the running copy.
 type_into "$win" " kept"
 sleep 2.5
-kill -KILL "$APP_PID" 2>/dev/null || true
-wineserver -k 2> /dev/null || true
-APP_PID=
+kill -KILL "$pid" || fail "no process $pid to kill"
+poll 100 eval '[ "$(pinleaf_processes)" -eq 0 ]' || fail "Pinleaf outlived kill -9"
 start_app
-windows 3
-echo "TODO"
+windows 2
+grep -q ' kept</DATA>' "$PROG"/running-*.dat || fail "the typing before the kill is gone"
+
+# Closing the notes one by one removes the Run value with the last.
+for id in "${ids[@]}"; do
+    read -r x y w h <<<"$(geometry_of "$id")"
+    xdotool mousemove $((x + w - 10)) $((y + 9)) click 1 sleep 0.5
+done
+end_app 0
+[ -z "$(run_value)" ] || fail "the Run value stayed after the last note closed: $(run_value)"
+[ -e "$STORE" ] && fail "closed notes were stored"
+
+# The memory and the drives note show what Windows (here Wine, from Linux's figures) reports.
+start_app
+windows 1
+read -r x y w h <<<"$(geometry_of "$win")"
+special() {
+    xdotool mousemove $((x + 60)) $((y + 60)) click 3 sleep 0.6 key Down Down Down Right sleep 0.4
+    xdotool key "$@" Return sleep 1.8
+}
+special Down
+screenshot wine-2-memory
+# Wine counts Linux's memory in whole pages: within a megabyte of MemTotal.
+shown=$(grep -o 'Total Physical: [0-9.]*M' "$PROG"/running-*.dat | grep -o '[0-9.]*' || true)
+awk -v shown="${shown:-0}" '/^MemTotal:/ {d = shown - $2 / 1024; exit !(d < 1 && d > -1)}' \
+    /proc/meminfo || fail "the memory note shows ${shown:-nothing}M, Linux $(grep MemTotal /proc/meminfo)"
+special Down Down
+screenshot wine-3-drives
+drives=$(tr -d '\r' < "$PROG"/running-*.dat)
+grep -q 'C:\\  [^(]*(Local Hard Drive)' <<<"$drives" && grep -q 'Z:\\ ' <<<"$drives" ||
+    fail "the drives note lists no C: or Z:: $drives"
+root_gb=$(df -B1 --output=size / | tail -n 1 |
+    awk '{v = sprintf("%.2f", $1 / 1073741824); sub(/\.?0+$/, "", v); print v}')
+grep -A1 'Z:\\ ' <<<"$drives" | grep -q "Total Space: ${root_gb}GB" ||
+    fail "Z: is not the size of / (${root_gb}GB): $drives"
+
+# A note dragged by its caption snaps flush to the left edge; its grip sizes it.
+xdotool mousemove $((x + 60)) $((y + 60)) click 3 sleep 0.5 key Escape
+drag 1 $((x + 60)) $((y + 8)) $((x + 30)) $((y + 8)) 70 $((y + 8))
+read -r x2 y2 w2 h2 <<<"$(geometry_of "$win")"
+[ "$x2" -eq 0 ] || fail "the note did not snap to the left edge: at $x2 $y2"
+drag 1 $((x2 + w2 - 9)) $((y2 + h2 - 9)) $((x2 + w2 + 91)) $((y2 + h2 + 71))
+read -r x3 y3 w3 h3 <<<"$(geometry_of "$win")"
+[ "$w3 $h3" = "$((w2 + 100)) $((h2 + 80))" ] || fail "the grip sized the note to $w3 x $h3"
+screenshot wine-4-moved
+kill_app
+echo "PASS"
