@@ -10,6 +10,17 @@
 namespace {
 const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t ValueName[] = L"Pinleaf";
+
+// Runs `action` on the Run key opened with `access` and closes it; `unopened` when the key
+// cannot be opened.
+template <typename Action> LONG onRunKey(REGSAM access, LONG unopened, Action action) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, access, &key) != ERROR_SUCCESS)
+        return unopened;
+    const LONG result = action(key);
+    RegCloseKey(key);
+    return result;
+}
 } // namespace
 
 namespace Autostart {
@@ -20,33 +31,24 @@ QString location() {
 }
 
 bool set(const QString& executable) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
-        return false;
     const std::wstring data = QDir::toNativeSeparators(executable).toStdWString();
     // The length counts the terminating NUL.
     const DWORD bytes = DWORD((data.size() + 1) * sizeof(wchar_t));
-    const LONG result = RegSetValueExW(key, ValueName, 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(data.c_str()), bytes);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return onRunKey(KEY_WRITE, ERROR_ACCESS_DENIED, [&](HKEY key) {
+               return RegSetValueExW(key, ValueName, 0, REG_SZ,
+                                     reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+           }) == ERROR_SUCCESS;
 }
 
 bool isSet() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    const LONG result = RegQueryValueExW(key, ValueName, nullptr, nullptr, nullptr, nullptr);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return onRunKey(KEY_READ, ERROR_FILE_NOT_FOUND, [](HKEY key) {
+               return RegQueryValueExW(key, ValueName, nullptr, nullptr, nullptr, nullptr);
+           }) == ERROR_SUCCESS;
 }
 
 bool remove() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return true;
-    const LONG result = RegDeleteValueW(key, ValueName);
-    RegCloseKey(key);
+    const LONG result = onRunKey(KEY_ALL_ACCESS, ERROR_FILE_NOT_FOUND,
+                                 [](HKEY key) { return RegDeleteValueW(key, ValueName); });
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
