@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "app/NoteTray.h"
 #include "app/Translations.h"
 #include "app/modMain.h"
 #include "platform/Desktop.h"
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
+    // The first notes are open: the tray icon appears wherever the desktop has a tray.
+    NoteTray::install(&app);
     const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one

@@ -10,7 +10,7 @@ class RunningCopy;
 
 namespace modMain {
 
-// Visible note windows in the order they were created.
+// The open note windows (on screen or put away) in the order they were created.
 QList<frmMain*> OpenNoteWindows();
 
 // The notes start-up has read but not yet given a window, in order.

@@ -13,8 +13,6 @@
 
 #include <QApplication>
 
-#include <algorithm>
-
 namespace {
 // Lives until the process ends: a lost display ends the process from inside the event loop,
 // and the last change is written from the exit handler.
@@ -25,15 +23,7 @@ QList<NoteRecord> g_waiting;
 namespace modMain {
 
 QList<frmMain*> OpenNoteWindows() {
-    QList<frmMain*> notes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* note = qobject_cast<frmMain*>(w); note && note->isVisible())
-            notes.append(note);
-    }
-    std::sort(notes.begin(), notes.end(), [](const frmMain* a, const frmMain* b) {
-        return a->creationIndex() < b->creationIndex();
-    });
-    return notes;
+    return frmMain::openNotes();
 }
 
 QList<NoteRecord> OpenNoteRecords() {

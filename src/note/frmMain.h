@@ -112,6 +112,13 @@ public:
     const NoteLayout& layoutState() const { return m_layout; }
     clsDockingHandler* dockingHandler() const { return m_docking.get(); }
 
+    // The open notes in the order their windows were created: those on screen and those the user
+    // put out of sight.
+    static QList<frmMain*> openNotes();
+    // Brings the note before the user: shown again if it was put away, its size back if it was
+    // rolled up, raised and active.
+    void bringToFront();
+
     // Window commands.
     void newNote();
     void rollUp();

@@ -1,6 +1,7 @@
 // Pointer and keyboard wiring of the note window and the notifications of its text box.
 #include "note/frmMain.h"
 
+#include "note/FindNoteWindow.h"
 #include "note/NoteAccessible.h"
 #include "note/NoteActivity.h"
 #include "platform/RichTextBox.h"
@@ -27,6 +28,10 @@ bool isWindowMenuKeys(const QKeyEvent* e) {
 // F1 opens the help note, as the help picture does.
 bool isHelpKey(const QKeyEvent* e) {
     return e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier;
+}
+// Ctrl+F opens the note finder, as it opens the search of most programs.
+bool isFindKey(const QKeyEvent* e) {
+    return e->key() == Qt::Key_F && e->modifiers() == Qt::ControlModifier;
 }
 } // namespace
 
@@ -113,13 +118,15 @@ void frmMain::showWindowMenu() {
     showPopup(mnuSystemMenu(), mapToGlobal(imgIcon->geometry().bottomLeft()));
 }
 
-// The keys that reach what the pointer reaches on the drawn controls: the window menu and the
-// help note. True when the key was one of them.
+// The keys of the window as a whole: the window menu and the help note, which the drawn controls
+// also reach, and the note finder. True when the key was one of them.
 bool frmMain::handleWindowKeys(const QKeyEvent* e) {
     if (isWindowMenuKeys(e))
         showWindowMenu();
     else if (isHelpKey(e))
         DisplayHelpNote();
+    else if (isFindKey(e))
+        FindNoteWindow::showFinder();
     else
         return false;
     return true;
@@ -267,7 +274,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         showContextMenuForText(caretPosition());
         return true;
     }
-    if (isWindowMenuKeys(key) || isHelpKey(key)) {
+    if (isWindowMenuKeys(key) || isHelpKey(key) || isFindKey(key)) {
         m_lastKeyCode = VirtualKey::fromQtKey(key->key());
         return handleWindowKeys(key);
     }

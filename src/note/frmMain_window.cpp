@@ -9,6 +9,9 @@
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QApplication>
+
+#include <algorithm>
 
 namespace {
 constexpr int PreviewLength = 35;
@@ -23,6 +26,27 @@ void frmMain::wireWindowCommands(const NoteMenuItems& m) {
     connect(m.mnuSystemClose, &QAction::triggered, this, &QWidget::close);
     // The item's check mark has flipped by the time this runs.
     connect(m.mnuTop, &QAction::triggered, this, &frmMain::toggleTopmost);
+}
+
+QList<frmMain*> frmMain::openNotes() {
+    QList<frmMain*> notes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* note = qobject_cast<frmMain*>(w); note && TopLevel::isOpen(note))
+            notes.append(note);
+    }
+    std::sort(notes.begin(), notes.end(), [](const frmMain* a, const frmMain* b) {
+        return a->creationIndex() < b->creationIndex();
+    });
+    return notes;
+}
+
+void frmMain::bringToFront() {
+    TopLevel::bringBack(this);
+    if (isRolledUp())
+        restoreSize();
+    show();
+    raise();
+    activateWindow();
 }
 
 // A fresh note with its own defaults, 200 twips right of and below this one.

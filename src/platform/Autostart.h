@@ -11,6 +11,12 @@ bool setForThisProgram();
 bool remove();
 // True while the entry is there.
 bool isSet();
+// The user's own switch for starting at login, which the desktop's settings also show: the entry
+// still comes and goes with the notes, and keeps the switch as the user left it. On by default.
+bool isEnabled();
+// Sets the switch, writing the entry for the running executable; false when it could not be
+// written.
+bool setEnabled(bool on);
 // Where the entry lives (for the user's information and for tests).
 QString location();
 } // namespace Autostart

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
 
@@ -150,7 +150,7 @@ int LoadedWindowCount() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = w->windowType();
         const bool window = type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
-        if (w->isVisible() && window && !qobject_cast<QMessageBox*>(w))
+        if (isOpen(w) && window && !qobject_cast<QMessageBox*>(w))
             ++count;
     }
     return count;

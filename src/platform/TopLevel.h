@@ -18,6 +18,17 @@ bool SetWindowTopmost(QWidget* window, int mode);
 // something, so closing the last note while one is open is still closing the last window.
 int LoadedWindowCount();
 
+// A window the user put out of sight (the tray's "Hide All Notes") is hidden but still open: it
+// is counted as a loaded window, and the program does not end while windows are away, even when
+// no window is left on screen. bringBack shows it again where it was.
+void putAway(QWidget* window);
+void bringBack(QWidget* window);
+bool isPutAway(const QWidget* window);
+// Shown, or put away.
+bool isOpen(const QWidget* window);
+// How many windows are put away.
+int putAwayCount();
+
 // A notice or a question, shown after this: it stands in the topmost band with the notes, so no
 // note hides it, and comes back above a note that opens while it is shown.
 void keepAboveNotes(QWidget* dialog);

@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/linux/DesktopEntry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,14 @@ DesktopEntry::UserChoice existingChoice(const QString& path) {
     return DesktopEntry::userChoice(QString::fromUtf8(file.read(MaxEntryBytes)));
 }
 
+bool writeEntry(const QString& executable, const DesktopEntry::UserChoice& choice) {
+    const QString path = Autostart::location();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    return AtomicFile::write(path, DesktopEntry::autostartEntry(executable, choice).toUtf8(),
+                             AtomicFile::Access::Shared);
+}
+
 } // namespace
 
 namespace Autostart {
@@ -39,12 +48,19 @@ QString location() {
 // A user who switched starting at login off in the desktop's settings keeps that choice: the
 // entry is written again (its program path may have moved) with the switch as it was.
 bool set(const QString& executable) {
-    const QString path = location();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    return AtomicFile::write(
-        path, DesktopEntry::autostartEntry(executable, existingChoice(path)).toUtf8(),
-        AtomicFile::Access::Shared);
+    return writeEntry(executable, existingChoice(location()));
+}
+
+bool isEnabled() {
+    return !existingChoice(location()).switchedOff();
+}
+
+// Switched off, the entry says so in both ways desktops read; switched on, in neither.
+bool setEnabled(bool on) {
+    DesktopEntry::UserChoice choice;
+    choice.hidden = !on;
+    choice.gnomeDisabled = !on;
+    return writeEntry(QCoreApplication::applicationFilePath(), choice);
 }
 
 bool isSet() {

@@ -1,15 +1,25 @@
 // The Run value that starts Pinleaf at the user's next logon: HKEY_CURRENT_USER
 // Software\Microsoft\Windows\CurrentVersion\Run, value "Pinleaf", REG_SZ, the program's own path
-// with no quotes and no arguments.
+// with no quotes and no arguments. The user's switch for it is where Windows keeps it (the
+// Startup page of the Task Manager and of the Settings): the value "Pinleaf" of
+// ...\Explorer\StartupApproved\Run, whose first byte is odd while starting at login is off.
 #include "platform/Autostart.h"
 
 #include <QDir>
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
 const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t ValueName[] = L"Pinleaf";
+const wchar_t ApprovedKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+// The switch's value: a flag word, then the time it was switched off (zero while on).
+constexpr DWORD ApprovedBytes = 12;
+constexpr BYTE ApprovedOn = 0x02;
+constexpr BYTE ApprovedOff = 0x03;
 
 // Runs `action` on the Run key opened with `access` and closes it; `unopened` when the key
 // cannot be opened.
@@ -44,6 +54,35 @@ bool isSet() {
     return onRunKey(KEY_READ, ERROR_FILE_NOT_FOUND, [](HKEY key) {
                return RegQueryValueExW(key, ValueName, nullptr, nullptr, nullptr, nullptr);
            }) == ERROR_SUCCESS;
+}
+
+bool isEnabled() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, ApprovedKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return true;
+    BYTE data[ApprovedBytes] = {};
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    const LONG result = RegQueryValueExW(key, ValueName, nullptr, &type, data, &size);
+    RegCloseKey(key);
+    return result != ERROR_SUCCESS || type != REG_BINARY || size == 0 || (data[0] & 1) == 0;
+}
+
+bool setEnabled(bool on) {
+    BYTE data[ApprovedBytes] = {};
+    data[0] = on ? ApprovedOn : ApprovedOff;
+    if (!on) {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        std::memcpy(data + 4, &now, sizeof now);
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, ApprovedKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG result = RegSetValueExW(key, ValueName, 0, REG_BINARY, data, sizeof data);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && setForThisProgram();
 }
 
 bool remove() {
