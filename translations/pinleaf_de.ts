@@ -68,6 +68,52 @@
     </message>
 </context>
 <context>
+    <name>FindNoteList</name>
+    <message>
+        <location filename="../src/note/FindNoteList.cpp" line="+86"/>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, closed</source>
+        <translation>, geschlossen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 · closed</source>
+        <translation>%1 · geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>FindNoteWindow</name>
+    <message>
+        <location filename="../src/note/FindNoteWindow.cpp" line="+54"/>
+        <source>Find Note</source>
+        <translation>Notiz suchen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Words from the note</source>
+        <translation>Wörter aus der Notiz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Search the notes</source>
+        <translation>Notizen durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+</context>
+<context>
     <name>NoteMenus</name>
     <message>
         <location filename="../src/note/frmMain.cpp" line="+31"/>
@@ -338,6 +384,40 @@ The settings chosen now last only until Pinleaf ends.</source>
 %1
 
 Die jetzt gewählten Einstellungen gelten nur, bis Pinleaf endet.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteTray</name>
+    <message>
+        <location filename="../src/app/NoteTray.cpp" line="+45"/>
+        <source>New Note</source>
+        <translation>Neue Notiz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+56"/>
+        <source>Hide All Notes</source>
+        <translation>Alle Notizen ausblenden</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>Find Note…</source>
+        <translation>Notiz suchen …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start at Login</source>
+        <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Show All Notes</source>
+        <translation>Alle Notizen einblenden</translation>
     </message>
 </context>
 <context>
@@ -702,7 +782,7 @@ Möchten Sie die Notiz stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+17"/>
+        <location filename="../src/app/main.cpp" line="+18"/>
         <source>Usage: pinleaf [NOTE-FILE.pnf]
 
 Puts coloured notes on your desktop. With no argument Pinleaf opens the notes
@@ -732,7 +812,7 @@ die beim letzten Abmelden offen waren (oder eine neue Notiz); mit einer Notizdat
 <context>
     <name>modMain</name>
     <message>
-        <location filename="../src/app/modMain_run.cpp" line="+68"/>
+        <location filename="../src/app/modMain_run.cpp" line="+58"/>
         <source>Notes could not be saved</source>
         <translation>Notizen nicht gesichert</translation>
     </message>
