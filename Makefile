@@ -58,12 +58,13 @@ windows:
 bench: build
 	@bash scripts/deps --test
 	@cmake --build $(BUILD) -j$(JOBS) --target bench_floor bench_drag_update bench_store_write \
-		bench_special_refresh bench_print_note
+		bench_special_refresh bench_print_note bench_find_notes
 	@bash bench/startup
 	@bash bench/drag
 	@bash bench/durability
 	@bash bench/special
 	@bash bench/print
+	@bash bench/find
 
 fuzz-build:
 	@bash scripts/deps --build

@@ -98,7 +98,12 @@ private slots:
             fresh.setNotes(std::move(all));
             QCOMPARE(shownLines(list), shownLines(&fresh));
         }
+        // Characters that fold into more than themselves, also many of them in a row.
         QCOMPARE(NoteSearch::fold("ﬁne Äpfel"), QString("fine apfel"));
+        QCOMPARE(NoteSearch::fold(QString("ß").repeated(50) + "E"),
+                 QString("ss").repeated(50) + "e");
+        QCOMPARE(NoteSearch::firstLine(QString(" \r\n\u2029 ") + QString("x").repeated(90)),
+                 QString("x").repeated(79) + QChar(0x2026));
     }
 
     // Enter brings the note back: shown again when it was put away, its size back when it was
