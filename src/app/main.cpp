@@ -7,6 +7,7 @@
 #include "platform/SessionEnd.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,13 @@ bool answeredOnTheTerminal(int argc, char** argv) {
         return true;
     }
     return false;
+}
+
+void installTrayAfterStartUp(QApplication* app) {
+    if (modMain::OpeningNotes())
+        QTimer::singleShot(0, app, [app] { installTrayAfterStartUp(app); });
+    else if (!SessionEnd::isEnding())
+        NoteTray::install(app);
 }
 
 } // namespace
@@ -92,8 +100,9 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
-    // The first notes are open: the tray icon appears wherever the desktop has a tray.
-    NoteTray::install(&app);
+    // The tray icon appears wherever the desktop has a tray, once start-up's notes are open, so
+    // that it does not hold them up.
+    installTrayAfterStartUp(&app);
     const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one

@@ -49,7 +49,8 @@ FindNoteWindow* FindNoteWindow::showFinder() {
     return g_finder;
 }
 
-FindNoteWindow::FindNoteWindow() : QWidget(nullptr, Qt::Window) {
+// A dialog to the window system, so that a tiling window manager floats it.
+FindNoteWindow::FindNoteWindow() : QWidget(nullptr, Qt::Dialog) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Find Note"));
     // Notes may stand above every other window; the finder stands above them.

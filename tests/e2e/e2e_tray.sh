@@ -46,6 +46,7 @@ start_app
 windows 2
 poll 100 tray_icon || fail "no tray icon appeared"
 screenshot tray-1-icon
+before=$(geometries)
 
 # Hide All Notes (the second item): nothing on screen, the program runs on, and the running copy
 # still holds both notes.
@@ -56,10 +57,13 @@ alive "$APP_PID" || fail "Pinleaf ended with its notes put away"
 notes_on_disk "$E2E_HOME/away"
 [ "$(cat "$E2E_HOME/away")" = "$(printf 'first note\nsecond note')" ] ||
     fail "notes put away are not kept: $(cat "$E2E_HOME/away")"
-# A click shows them all; a second click, with them in front, puts them away again.
+# A click shows them all, where they were; a second click, with them in front, puts them away
+# again.
 click_icon
 windows 2
 screenshot tray-2-shown
+sleep 0.3
+[ "$(geometries)" = "$before" ] || fail "the notes came back elsewhere: $(geometries) not $before"
 sleep 0.5
 click_icon
 windows 0
