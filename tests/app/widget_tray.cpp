@@ -116,9 +116,12 @@ private slots:
         TopLevel::putAway(away);
         modNote::KeepClosedNote({"green", {}, "gone for now", 3000, 4500, 0, 0, "d"});
 
-        const auto chooseNote = [](const QString& query) {
-            FindNoteWindow* finder = FindNoteWindow::showFinder();
-            QPointer<FindNoteWindow> guard = finder;
+        // Ctrl+F in a note's text opens the finder.
+        const auto chooseNote = [&](const QString& query) {
+            QTest::keyClick(rolled->RTB1, Qt::Key_F, Qt::ControlModifier);
+            QPointer<FindNoteWindow> guard = FindNoteWindow::instance();
+            QVERIFY(guard && guard->isVisible());
+            FindNoteWindow* finder = guard;
             QTest::keyClicks(finder->field(), query);
             QTest::keyClick(finder->field(), Qt::Key_Return);
             QVERIFY(!guard || !guard->isVisible());
