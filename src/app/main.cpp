@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "app/CaptureKey.h"
 #include "app/Translations.h"
 #include "app/modMain.h"
 #include "platform/Desktop.h"
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
+    // A new note from any program: the capture shortcut, taken once the event loop runs.
+    CaptureKey::start(&app);
     const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one
