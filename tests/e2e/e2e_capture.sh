@@ -11,8 +11,11 @@ cc -o "$GRABBER" "$(dirname "$0")/key_grabber.c" -lxcb 2>"$E2E_HOME/cc.log" ||
 trap '{ [ -n "$CLIP_PID" ] && kill "$CLIP_PID"; [ -n "$GRAB_PID" ] && kill "$GRAB_PID"; } 2>/dev/null || true; cleanup' EXIT
 SETTINGS=$XDG_CONFIG_HOME/Pinleaf/Pinleaf.conf
 start_display
+ROOT=$(xwininfo -root | awk '/Window id:/ {print $4}')
 shortcut_taken() { window_named "Shortcut taken"; }
 locks() { "$GRABBER" --state; }
+# Ctrl+Alt+N pressed while no window of Pinleaf's has the keyboard, as in another program.
+press() { xdotool windowfocus "$ROOT" sleep 0.2 "${@:-key}" ctrl+alt+n; }
 # The one note window of ids that is not $1.
 other_than() { for id in "${ids[@]}"; do [ "$id" != "$1" ] && echo "$id"; done; }
 
@@ -25,7 +28,7 @@ printf 'captured words' | xclip -quiet -selection primary >/dev/null 2>&1 &
 CLIP_PID=$!
 poll 50 eval '[ "$(xclip -o -selection primary 2>/dev/null)" = "captured words" ]' ||
     fail "xclip holds no selection"
-xdotool key ctrl+alt+n
+press
 windows 2
 captured=$(other_than "$first")
 poll 50 eval '[ "$(xdotool getwindowfocus)" = "$captured" ]' ||
@@ -38,21 +41,27 @@ kill "$CLIP_PID" && wait "$CLIP_PID" 2>/dev/null || true
 CLIP_PID=
 xdotool key Num_Lock
 [ $(($(locks) & 16)) -ne 0 ] || fail "Num Lock did not lock (modifiers $(locks))"
-xdotool key ctrl+alt+n
+press
 windows 3
 # Caps Lock on as well, and a held key opens one note, not one per repeat.
 xdotool key Caps_Lock
 [ $(($(locks) & 2)) -ne 0 ] || fail "Caps Lock did not lock (modifiers $(locks))"
-xdotool keydown ctrl keydown alt keydown n sleep 1 keyup n keyup alt keyup ctrl
+press keydown
+xdotool sleep 1 keyup n keyup alt keyup ctrl
 windows 4
 sleep 0.5
 windows 4
-xdotool key Caps_Lock
+# Caps Lock alone.
+xdotool key Num_Lock
+[ "$(($(locks) & 18))" -eq 2 ] || fail "Num Lock did not unlock (modifiers $(locks))"
+press
+windows 5
+xdotool key Caps_Lock key Num_Lock
 alive "$APP_PID" || fail "Pinleaf ended"
 [ -z "$(xdotool search --onlyvisible --name '^Shortcut taken$' 2>/dev/null)" ] ||
     fail "a notice although the shortcut works"
 end_app TERM
-[ "$(data_of "$STORE" | sort)" = "$(printf '%s\n' '[Note]' '[Note]' '[Note]' 'captured words typed')" ] ||
+[ "$(data_of "$STORE" | sort)" = "$(printf '%s\n' '[Note]' '[Note]' '[Note]' '[Note]' 'captured words typed')" ] ||
     fail "stored notes: $(data_of "$STORE")"
 
 # Another program holds Ctrl+Alt+N (Control and Mod1, no locks; Num Lock is still on).
@@ -67,7 +76,7 @@ screenshot capture-taken
 grep -qx 'CaptureShortcutReported=Ctrl+Alt+N' "$SETTINGS" || fail "not remembered: $(cat "$SETTINGS")"
 # With the grab lost, Pinleaf gave back every combination: with Num Lock on the press reaches
 # neither program, and no note opens.
-xdotool key ctrl+alt+n
+press
 sleep 1
 windows 1
 alive "$APP_PID" || fail "Pinleaf ended after its shortcut was taken"
@@ -85,7 +94,7 @@ GRAB_PID=
 start_app
 windows 1
 sleep 0.5
-xdotool key ctrl+alt+n
+press
 windows 2
 poll 50 eval '! grep -q CaptureShortcutReported "$SETTINGS"' || fail "the report stays: $(cat "$SETTINGS")"
 end_app TERM

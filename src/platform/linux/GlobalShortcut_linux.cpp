@@ -72,8 +72,7 @@ struct GlobalShortcut::Native : QAbstractNativeEventFilter {
         xcb_flush(c);
     }
 
-    // Every press of the key on a root window while the keyboard is grabbed, whatever locks are
-    // on. The event goes on to Qt, which takes its time stamp for the window the note then
+    // Every press of the key that a grab brings to a root window, whatever locks are on. The event goes on to Qt, which takes its time stamp for the window the note then
     // activates (no window of Qt's is the root, so it goes no further).
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (grabbed.isEmpty() || eventType != "xcb_generic_event_t")
@@ -83,7 +82,9 @@ struct GlobalShortcut::Native : QAbstractNativeEventFilter {
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             return false;
         const auto* key = static_cast<const xcb_key_press_event_t*>(message);
-        if (key->detail != keycode || !roots.contains(key->root))
+        // The grab reports to the root window; the same key typed into one of the program's own
+        // windows (no grab of its state) reports to that window and is that window's.
+        if (key->detail != keycode || key->event != key->root || !roots.contains(key->root))
             return false;
         if (type == XCB_KEY_RELEASE) {
             held = false;
