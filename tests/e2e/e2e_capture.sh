@@ -5,17 +5,18 @@
 # the key is free it works again and the report is forgotten.
 source "$(dirname "$0")/lib.sh"
 command -v xclip >/dev/null || skip "xclip is not installed"
-GRABBER=$E2E_HOME/key_grabber CLIP_PID= GRAB_PID=
+GRABBER=$E2E_HOME/key_grabber CLIP_PID= GRAB_PID= XEV_PID=
 cc -o "$GRABBER" "$(dirname "$0")/key_grabber.c" -lxcb 2>"$E2E_HOME/cc.log" ||
     skip "the key grabber does not build (libxcb1-dev): $(head -n 3 "$E2E_HOME/cc.log")"
-trap '{ [ -n "$CLIP_PID" ] && kill "$CLIP_PID"; [ -n "$GRAB_PID" ] && kill "$GRAB_PID"; } 2>/dev/null || true; cleanup' EXIT
+trap 'for pid in $CLIP_PID $GRAB_PID $XEV_PID; do kill "$pid" 2>/dev/null; done; cleanup' EXIT
 SETTINGS=$XDG_CONFIG_HOME/Pinleaf/Pinleaf.conf
 start_display
 ROOT=$(xwininfo -root | awk '/Window id:/ {print $4}')
 shortcut_taken() { window_named "Shortcut taken"; }
 locks() { "$GRABBER" --state; }
-# Ctrl+Alt+N pressed while no window of Pinleaf's has the keyboard, as in another program.
-press() { xdotool windowfocus "$ROOT" sleep 0.2 "${@:-key}" ctrl+alt+n; }
+# Ctrl+Alt+N pressed while no window of Pinleaf's has the keyboard (the pointer off the notes:
+# with the focus on the root, keys go to the window under the pointer), as in another program.
+press() { xdotool mousemove 5 5 windowfocus "$ROOT" sleep 0.2 "${@:-key}" ctrl+alt+n; }
 # The one note window of ids that is not $1.
 other_than() { for id in "${ids[@]}"; do [ "$id" != "$1" ] && echo "$id"; done; }
 
@@ -75,9 +76,16 @@ poll 100 shortcut_taken || fail "no notice that the shortcut is taken"
 screenshot capture-taken
 grep -qx 'CaptureShortcutReported=Ctrl+Alt+N' "$SETTINGS" || fail "not remembered: $(cat "$SETTINGS")"
 # With the grab lost, Pinleaf gave back every combination: with Num Lock on the press reaches
-# neither program, and no note opens.
+# neither program but the window with the keyboard (the root, which xev watches), and no note
+# opens.
+xev -root -event keyboard >"$E2E_HOME/xev.log" 2>&1 &
+XEV_PID=$!
+sleep 0.5
 press
 sleep 1
+kill "$XEV_PID" && wait "$XEV_PID" 2>/dev/null || true
+XEV_PID=
+grep -q 'keysym 0x6e, n)' "$E2E_HOME/xev.log" || fail "Pinleaf kept a grab of the key it lost"
 windows 1
 alive "$APP_PID" || fail "Pinleaf ended after its shortcut was taken"
 end_app TERM
