@@ -6,7 +6,7 @@
  * prints the modifier mask the keyboard has now (locks included), in decimal. */
 #include <stdio.h>
 #include <stdlib.h>
-#include <unistd.h>
+#include <string.h>
 #include <xcb/xcb.h>
 
 static int printState(xcb_connection_t* c, xcb_window_t root) {
@@ -20,8 +20,9 @@ static int printState(xcb_connection_t* c, xcb_window_t root) {
 }
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 2) {
-        fprintf(stderr, "usage: key_grabber KEYSYM MODIFIER-MASK\n");
+    const int state = argc == 2 && strcmp(argv[1], "--state") == 0;
+    if (argc != 3 && !state) {
+        fprintf(stderr, "usage: key_grabber KEYSYM MODIFIER-MASK | key_grabber --state\n");
         return 2;
     }
     xcb_connection_t* c = xcb_connect(NULL, NULL);
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     }
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_window_t root = xcb_setup_roots_iterator(setup).data->root;
-    if (argc == 2)
+    if (state)
         return printState(c, root);
     const xcb_keysym_t keysym = (xcb_keysym_t)strtoul(argv[1], NULL, 0);
     const uint16_t mask = (uint16_t)strtoul(argv[2], NULL, 0);
