@@ -154,11 +154,30 @@ private slots:
         QSignalSpy problems(key, &CaptureKey::problemChanged);
         QCOMPARE(key->sequence(), QKeySequence("Ctrl+Shift+F5"));
         QVERIFY(key->problem().isEmpty());
+        const auto reported = [] {
+            return QSettings("Pinleaf", "Pinleaf").value("Config/CaptureShortcutReported");
+        };
+#ifdef Q_OS_WIN
+        // A hot key of this thread: the key works, so its report is forgotten; a second
+        // shortcut of the same key finds it taken, and has it once the first gives it back.
+        QTRY_VERIFY(!reported().isValid());
+        QVERIFY(key->problem().isEmpty() && problems.isEmpty());
+        auto second = std::make_unique<GlobalShortcut>(QKeySequence("Ctrl+Shift+F5"));
+        QCOMPARE(second->status(), GlobalShortcut::Taken);
+        QVERIFY(second->problem().contains("Ctrl+Shift+F5"));
+        delete key;
+        key = nullptr;
+        second = std::make_unique<GlobalShortcut>(QKeySequence("Ctrl+Shift+F5"));
+        QCOMPARE(second->status(), GlobalShortcut::Active);
+#else
+        // Offscreen there are no keys of the whole desktop: a problem for the tray, no notice,
+        // and the report stays as it was.
         QTRY_COMPARE(problems.size(), 1);
         QVERIFY(!key->problem().isEmpty() && key->problem() == problems[0][0].toString());
+        QCOMPARE(reported().toString(), QString("Ctrl+Shift+F5"));
+#endif
         QCOMPARE(Notice::shown().size(), noticesBefore);
-        s.sync();
-        QCOMPARE(s.value("Config/CaptureShortcutReported").toString(), QString("Ctrl+Shift+F5"));
+        QCOMPARE(GlobalShortcut(QKeySequence("Shift+N")).status(), GlobalShortcut::Refused);
         delete key;
         s.remove("Config");
     }
