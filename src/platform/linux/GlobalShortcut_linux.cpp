@@ -72,8 +72,9 @@ struct GlobalShortcut::Native : QAbstractNativeEventFilter {
         xcb_flush(c);
     }
 
-    // Every press of the key that a grab brings to a root window, whatever locks are on. The event goes on to Qt, which takes its time stamp for the window the note then
-    // activates (no window of Qt's is the root, so it goes no further).
+    // Every press of the key that a grab brings to a root window, whatever locks are on. The
+    // event goes on to Qt, which takes its time stamp for the window the note then activates
+    // (no window of Qt's is the root, so it goes no further).
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (grabbed.isEmpty() || eventType != "xcb_generic_event_t")
             return false;
