@@ -23,7 +23,7 @@ QSettings& settings() {
 QString readConfig(const char* key) {
     QSettings& s = settings();
     s.beginGroup(QStringLiteral("Config"));
-    const QString value = s.value(QLatin1String(key)).toString();
+    QString value = s.value(QLatin1String(key)).toString();
     s.endGroup();
     return value;
 }

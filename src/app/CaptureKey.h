@@ -41,7 +41,7 @@ public:
                             const QString& reportedBefore);
 
     // The longest selection a captured note takes (characters); a longer one opens a plain note.
-    static constexpr qsizetype MaxCapturedText = 16 * 1024 * 1024;
+    static constexpr qsizetype MaxCapturedText = qsizetype(16) * 1024 * 1024;
 
 signals:
     void problemChanged(const QString& problem);

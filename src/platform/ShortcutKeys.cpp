@@ -131,7 +131,8 @@ std::uint8_t X11Keymap::keycodeOf(std::uint32_t keysym) const {
 std::uint16_t X11Keymap::maskOf(std::uint32_t keysym) const {
     if (keycodesPerModifier <= 0)
         return 0;
-    for (qsizetype i = 0; i < modifierKeycodes.size() && i < 8 * keycodesPerModifier; ++i) {
+    for (qsizetype i = 0; i < modifierKeycodes.size() && i < qsizetype(8) * keycodesPerModifier;
+         ++i) {
         const std::uint8_t keycode = modifierKeycodes[i];
         if (keycode == 0 || keycode < firstKeycode)
             continue;
