@@ -10,6 +10,23 @@
     </message>
 </context>
 <context>
+    <name>CaptureKey</name>
+    <message>
+        <location filename="../src/app/CaptureKey.cpp" line="+101"/>
+        <source>Shortcut taken</source>
+        <translation>Tastenkürzel belegt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Another program already uses %1, so Pinleaf cannot open new notes with it. Pinleaf leaves the shortcut to that program and does not say this again.
+
+To use another shortcut, set %2 in the [Config] group of %3, for example %2=Ctrl+Alt+J, and start Pinleaf again.</source>
+        <translation>Ein anderes Programm verwendet bereits %1, daher kann Pinleaf damit keine neuen Notizen öffnen. Pinleaf überlässt das Tastenkürzel diesem Programm und sagt dies kein weiteres Mal.
+
+Um ein anderes Tastenkürzel zu verwenden, setzen Sie %2 in der Gruppe [Config] von %3, zum Beispiel %2=Ctrl+Alt+J, und starten Sie Pinleaf neu.</translation>
+    </message>
+</context>
+<context>
     <name>ColorScheme</name>
     <message>
         <location filename="../src/note/ColorScheme.h" line="+17"/>
@@ -88,7 +105,7 @@
 <context>
     <name>FindNoteWindow</name>
     <message>
-        <location filename="../src/note/FindNoteWindow.cpp" line="+54"/>
+        <location filename="../src/note/FindNoteWindow.cpp" line="+55"/>
         <source>Find Note</source>
         <translation>Notiz suchen</translation>
     </message>
@@ -111,6 +128,39 @@
         <location line="+5"/>
         <source>&amp;Find:</source>
         <translation>&amp;Suchen:</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <location filename="../src/platform/GlobalShortcut.cpp" line="+20"/>
+        <source>Another program already uses %1.</source>
+        <translation>Ein anderes Programm verwendet bereits %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/GlobalShortcut_linux.cpp" line="+118"/>
+        <source>This desktop (%1) gives programs no shortcuts of their own; they need an X11 session.</source>
+        <translation>Diese Arbeitsumgebung (%1) gibt Programmen keine eigenen Tastenkürzel; dazu ist eine X11-Sitzung nötig.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The keyboard has no key for %1.</source>
+        <translation>Die Tastatur hat keine Taste für %1.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The X server refused %1 (error %2).</source>
+        <translation>Der X-Server hat %1 abgelehnt (Fehler %2).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This build of Pinleaf has no shortcuts of the whole desktop.</source>
+        <translation>Diese Ausgabe von Pinleaf hat keine Tastenkürzel für die ganze Arbeitsfläche.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/win/GlobalShortcut_win.cpp" line="+56"/>
+        <source>Windows refused %1 (error %2).</source>
+        <translation>Windows hat %1 abgelehnt (Fehler %2).</translation>
     </message>
 </context>
 <context>
@@ -450,6 +500,34 @@ Die jetzt gewählten Einstellungen gelten nur, bis Pinleaf endet.</translation>
     </message>
 </context>
 <context>
+    <name>ShortcutKeys</name>
+    <message>
+        <location filename="../src/platform/ShortcutKeys.cpp" line="+51"/>
+        <source>No shortcut is set.</source>
+        <translation>Es ist kein Tastenkürzel festgelegt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is more than one key press.</source>
+        <translation>%1 besteht aus mehr als einem Tastendruck.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 has a modifier other than Ctrl, Alt, Shift and Meta.</source>
+        <translation>%1 hat eine andere Zusatztaste als Strg, Alt, Umschalt und Meta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 has no key that can be a shortcut of the whole desktop.</source>
+        <translation>%1 hat keine Taste, die ein Tastenkürzel der ganzen Arbeitsfläche sein kann.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 needs Ctrl, Alt or Meta, or it would be taken away from typing.</source>
+        <translation>%1 braucht Strg, Alt oder Meta, sonst fehlte die Taste beim Schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>UrlOpener</name>
     <message>
         <location filename="../src/platform/linux/UrlOpener_linux.cpp" line="+25"/>
@@ -782,7 +860,7 @@ Möchten Sie die Notiz stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+18"/>
+        <location filename="../src/app/main.cpp" line="+20"/>
         <source>Usage: pinleaf [NOTE-FILE.pnf]
 
 Puts coloured notes on your desktop. With no argument Pinleaf opens the notes

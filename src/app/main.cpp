@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "app/CaptureKey.h"
 #include "app/NoteTray.h"
 #include "app/Translations.h"
 #include "app/modMain.h"
@@ -47,11 +48,19 @@ bool answeredOnTheTerminal(int argc, char** argv) {
     return false;
 }
 
-void installTrayAfterStartUp(QApplication* app) {
-    if (modMain::OpeningNotes())
-        QTimer::singleShot(0, app, [app] { installTrayAfterStartUp(app); });
-    else if (!SessionEnd::isEnding())
-        NoteTray::install(app);
+// The tray's "New Note" shows the capture shortcut, and its tooltip what keeps the shortcut from
+// working.
+void installTrayAfterStartUp(QApplication* app, CaptureKey* capture) {
+    if (modMain::OpeningNotes()) {
+        QTimer::singleShot(0, app, [app, capture] { installTrayAfterStartUp(app, capture); });
+        return;
+    }
+    if (SessionEnd::isEnding())
+        return;
+    NoteTray* tray = NoteTray::install(app);
+    tray->setCaptureShortcut(capture->sequence());
+    tray->setShortcutProblem(capture->problem());
+    QObject::connect(capture, &CaptureKey::problemChanged, tray, &NoteTray::setShortcutProblem);
 }
 
 } // namespace
@@ -100,9 +109,11 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments));
+    // A new note from any program: the capture shortcut, taken once the event loop runs.
+    CaptureKey* capture = CaptureKey::start(&app);
     // The tray icon appears wherever the desktop has a tray, once start-up's notes are open, so
     // that it does not hold them up.
-    installTrayAfterStartUp(&app);
+    installTrayAfterStartUp(&app, capture);
     const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one

@@ -87,6 +87,11 @@ public:
     static frmMain* openStoredNote(const NoteRecord& record, const QString& tag = QString(),
                                    qsizetype indexInFile = 0);
 
+    // A new note made from outside any note (the capture shortcut): where a new note opens,
+    // holding `plainText` when it holds more than white space (else the placeholder), in front
+    // and active with the caret at the end of its text.
+    static frmMain* openCapturedNote(const QString& plainText);
+
     // The end of the user's logon: stores this note without asking (unless the caller has
     // stored every note already) and closes the window.
     void closeForLogoff(bool storedAlready = false);
