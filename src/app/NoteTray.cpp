@@ -105,9 +105,7 @@ void NoteTray::updateItems() {
 }
 
 void NoteTray::newNote() {
-    auto* note = new frmMain;
-    note->show();
-    note->bringToFront();
+    frmMain::openCapturedNote(QString());
 }
 
 // Every note on screen and in front, in the order the notes were made, so the newest is on top

@@ -87,9 +87,10 @@ public:
     static frmMain* openStoredNote(const NoteRecord& record, const QString& tag = QString(),
                                    qsizetype indexInFile = 0);
 
-    // A new note made from outside any note (the capture shortcut): where a new note opens,
-    // holding `plainText` when it holds more than white space (else the placeholder), in front
-    // and active with the caret at the end of its text.
+    // A new note made from outside any note (the capture shortcut, the tray): where a new note
+    // opens (down and right of any note already standing exactly there), holding `plainText` when
+    // it holds more than white space (else the placeholder), in front and active with the caret at
+    // the end of its text.
     static frmMain* openCapturedNote(const QString& plainText);
 
     // The end of the user's logon: stores this note without asking (unless the caller has
@@ -247,6 +248,9 @@ private:
     void onFontStyle(void (RichTextBox::*setStyle)(bool), bool on);
     void onSelectStyle(int index);
     void onRemoveFormat();
+
+    // Notes made from outside any note (frmMain_capture.cpp).
+    void stepAsideFromOpenNotes();
 
     // Special notes (frmMain_special.cpp).
     void wireSpecialCommands(const NoteMenuItems& m);

@@ -6,6 +6,7 @@
 #include "note/NoteSearch.h"
 #include "platform/Autostart.h"
 #include "platform/TopLevel.h"
+#include "platform/Twips.h"
 #include "store/modNote.h"
 
 #include <QLineEdit>
@@ -149,10 +150,16 @@ private slots:
         QCOMPARE(tray.icon()->toolTip(), QString("Pinleaf\nCtrl+Alt+N is taken."));
 
         QList<QPointer<frmMain>> notes{typedNote("one"), typedNote("two")};
+        // Two new notes of their own do not stand one on the other.
         tray.newNoteItem()->trigger();
-        QCOMPARE(openNotes().size(), 3);
+        tray.newNoteItem()->trigger();
+        QCOMPARE(openNotes().size(), 4);
+        QVERIFY(frmMain::isPlaceholder(openNotes().last()->RTB1->text()));
+        const QPoint step(Twips::toPixelsX(frmMain::NewNoteOffsetTwips),
+                          Twips::toPixelsY(frmMain::NewNoteOffsetTwips));
+        QCOMPARE(openNotes()[3]->pos(), openNotes()[2]->pos() + step);
+        delete openNotes().last();
         notes << openNotes().last();
-        QVERIFY(frmMain::isPlaceholder(notes.last()->RTB1->text()));
 
         tray.showHideItem()->trigger();
         QVERIFY(openNotes().isEmpty());
