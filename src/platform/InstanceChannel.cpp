@@ -10,11 +10,6 @@ namespace {
 const QByteArray TakenAnswer = QByteArrayLiteral("taken\n");
 const QByteArray RefusedAnswer = QByteArrayLiteral("refused\n");
 
-InstanceChannel::Address& overridden() {
-    static InstanceChannel::Address address;
-    return address;
-}
-
 std::shared_ptr<QLockFile> takeLock(const QString& path, int timeoutMs) {
     auto lock = std::make_shared<QLockFile>(path);
     if (!lock->tryLock(timeoutMs))
@@ -58,10 +53,6 @@ InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {}
 
 InstanceChannel::~InstanceChannel() = default;
 
-void InstanceChannel::setAddressOverride(const Address& address) {
-    overridden() = address;
-}
-
 InstanceChannel::HandOff InstanceChannel::handOff(const QList<InstanceRequest>& requests,
                                                   Claim* claim, int timeoutMs) {
     QByteArray lines;
@@ -71,7 +62,7 @@ InstanceChannel::HandOff InstanceChannel::handOff(const QList<InstanceRequest>& 
             return HandOff::Failed;
         lines += line;
     }
-    const Address a = overridden().name.isEmpty() ? address() : overridden();
+    const Address a = address();
     if (a.name.isEmpty())
         return HandOff::Failed;
     const QDeadlineTimer deadline(timeoutMs);
@@ -112,7 +103,7 @@ bool InstanceChannel::listen(Claim claim, QString* error) {
     };
     if (m_server)
         return true;
-    const Address a = overridden().name.isEmpty() ? address() : overridden();
+    const Address a = address();
     if (a.name.isEmpty())
         return fail(a.error);
     if (!claim || !claim->isLocked())

@@ -52,8 +52,6 @@ public:
 
     // This session's address: each system's folder defines it.
     static Address address();
-    // Points the address elsewhere (tests); an empty name restores the rule.
-    static void setAddressOverride(const Address& address);
 
     // Hands every request to the running program over one connection, within `timeoutMs` in
     // all, blocking (no event loop needed). When nobody listens, `claim` (if given) keeps the
