@@ -95,8 +95,6 @@ int main(int argc, char** argv) {
     // The executable's version, as the About dialog and the manifest read it.
     QApplication::setApplicationVersion(QLatin1String(BuildConfig::Version));
     Translations::install(QLocale::system());
-    // Later starts of this session hand their requests here; requests wait for the notes.
-    modMain::ListenForRequests(std::move(claim));
 
     SessionEnd* sessionEnd = SessionEnd::install(&app);
     QObject::connect(sessionEnd, &SessionEnd::ending, &app, &modMain::EndOfLogon,
@@ -122,6 +120,10 @@ int main(int argc, char** argv) {
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
     modMain::Main(modMain::CommandLineText(arguments), modMain::AsksForNewNote(given));
+    // Later starts of this session hand their requests here, which wait for the notes. Only
+    // now: the first note window may have restarted the program (the Windows manifest), and a
+    // program that ends at once must not have been the one listening.
+    modMain::ListenForRequests(std::move(claim));
     const int status = QApplication::exec();
     if (SessionEnd::isEnding()) {
         // Every note is on disk and the session is going: tearing down thousands of windows one
