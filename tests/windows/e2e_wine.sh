@@ -24,7 +24,8 @@ run_value() {
     wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Pinleaf 2>/dev/null |
         tr -d '\r' | sed -n 's/^ *Pinleaf *REG_SZ *//p'
 }
-pinleaf_processes() { pgrep -fc 'Pinleaf\.exe' || true; }
+# This test's Pinleaf processes only: other runs of the test may be under way on the machine.
+pinleaf_processes() { pgrep -fc "$(basename "$E2E_HOME").*Pinleaf\.exe" || true; }
 start_display
 
 # First start, with a store of two notes and no manifest: the manifest is written, the program
