@@ -11,7 +11,7 @@ struct InstanceRequest {
     QString path;
 
     // The longest line, its line break not counted.
-    static constexpr qsizetype MaxLineBytes = 64 * 1024;
+    static constexpr qsizetype MaxLineBytes = qsizetype(64) * 1024;
 
     static InstanceRequest newNote() { return {Kind::New, {}}; }
     static InstanceRequest open(const QString& absolutePath) { return {Kind::Open, absolutePath}; }

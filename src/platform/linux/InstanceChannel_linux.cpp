@@ -36,7 +36,7 @@ bool isPrivateFolder(const QString& path, QString* why) {
 // $XDG_RUNTIME_DIR when it is the user's own and private; else a folder of the user's own in
 // the temporary folder, made private on first use and checked like the other.
 QString runtimeFolder(QString* why) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && isPrivateFolder(runtime, why))
         return runtime;
     const QString own =
