@@ -860,24 +860,33 @@ Möchten Sie die Notiz stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+20"/>
-        <source>Usage: pinleaf [NOTE-FILE.pnf]
+        <location filename="../src/app/main.cpp" line="+24"/>
+        <source>Usage: pinleaf [%1] [NOTE-FILE.pnf]
 
 Puts coloured notes on your desktop. With no argument Pinleaf opens the notes
 kept at your last logoff (or one new note); with a note file, it opens that
-file&apos;s first note. Every command is on the notes&apos; right-click menus.
+file&apos;s first note. When Pinleaf is running already, the note file or the new
+note opens there and this command ends at once. Every command is on the
+notes&apos; right-click menus.
 
 </source>
-        <translation>Aufruf: pinleaf [NOTIZDATEI.pnf]
+        <translation>Aufruf: pinleaf [%1] [NOTIZDATEI.pnf]
 
 Heftet farbige Notizen auf den Desktop. Ohne Argument öffnet Pinleaf die Notizen,
 die beim letzten Abmelden offen waren (oder eine neue Notiz); mit einer Notizdatei
-öffnet es deren erste Notiz. Alle Befehle stehen in den Rechtsklickmenüs der Notizen.
+öffnet es deren erste Notiz. Läuft Pinleaf schon, öffnet sich die Notizdatei oder
+die neue Notiz dort, und dieser Befehl endet sofort. Alle Befehle stehen in den
+Rechtsklickmenüs der Notizen.
 
 </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
+        <source>open a new note as well</source>
+        <translation>zusätzlich eine neue Notiz öffnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>show this text</source>
         <translation>diesen Text zeigen</translation>
     </message>
@@ -912,7 +921,7 @@ The last copy that could be written is kept; Pinleaf tries again at your next ch
 Die letzte Kopie, die sich schreiben ließ, bleibt erhalten; Pinleaf versucht es bei Ihrer nächsten Änderung wieder.</translation>
     </message>
     <message>
-        <location filename="../src/app/modMain_startup.cpp" line="+52"/>
+        <location filename="../src/app/modMain_startup.cpp" line="+43"/>
         <source>Notes store could not be read</source>
         <translation>Notizspeicher nicht lesbar</translation>
     </message>
@@ -947,7 +956,7 @@ Until this is fixed, your notes are not kept when Pinleaf ends or the session en
 Bis das behoben ist, bleiben Ihre Notizen nicht erhalten, wenn Pinleaf oder die Sitzung endet.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+72"/>
         <source>Notes cannot be kept</source>
         <translation>Notizen können nicht erhalten bleiben</translation>
     </message>

@@ -5,7 +5,9 @@
 #include "app/modMain.h"
 #include "platform/Desktop.h"
 #include "platform/DisplayCheck.h"
+#include "platform/InstanceChannel.h"
 #include "platform/SessionEnd.h"
+#include "store/UserFolders.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,15 +17,23 @@
 
 namespace {
 
+const QLatin1String NewOption("--new");
+
 // The option names stay out of the translated texts.
 QString helpText() {
     return QCoreApplication::translate(
                "main",
-               "Usage: pinleaf [NOTE-FILE.pnf]\n\n"
+               "Usage: pinleaf [%1] [NOTE-FILE.pnf]\n\n"
                "Puts coloured notes on your desktop. With no argument Pinleaf opens the notes\n"
                "kept at your last logoff (or one new note); with a note file, it opens that\n"
-               "file's first note. Every command is on the notes' right-click menus.\n\n") +
-           QStringLiteral("  --help     ") + QCoreApplication::translate("main", "show this text") +
+               "file's first note. When Pinleaf is running already, the note file or the new\n"
+               "note opens there and this command ends at once. Every command is on the\n"
+               "notes' right-click menus.\n\n")
+               .arg(NewOption) +
+           QStringLiteral("  %1      ").arg(NewOption) +
+           QCoreApplication::translate("main", "open a new note as well") +
+           QStringLiteral("\n  --help     ") +
+           QCoreApplication::translate("main", "show this text") +
            QStringLiteral("\n  --version  ") +
            QCoreApplication::translate("main", "show the version") + u'\n';
 }
@@ -48,6 +58,22 @@ bool answeredOnTheTerminal(int argc, char** argv) {
     return false;
 }
 
+// A note file or "--new" goes to the program already running for this user in this session,
+// before this start makes a display connection or meets the session manager. When nobody
+// listens, `claim` keeps the lock so that this start listens before another start looks.
+bool handedToRunningProgram(int argc, char** argv, InstanceChannel::Claim* claim) {
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    const QList<InstanceRequest> requests = modMain::RequestsOfCommandLine(given);
+    if (requests.isEmpty())
+        return false;
+    QCoreApplication core(argc, argv);
+    // The notes folder names the channel; it must be the one this start would use.
+    UserFolders::IgnoreRelativeLocations();
+    return InstanceChannel::handOff(requests, claim) == InstanceChannel::HandOff::Taken;
+}
+
 // The tray's "New Note" shows the capture shortcut, and its tooltip what keeps the shortcut from
 // working.
 void installTrayAfterStartUp(QApplication* app, CaptureKey* capture) {
@@ -68,6 +94,13 @@ void installTrayAfterStartUp(QApplication* app, CaptureKey* capture) {
 int main(int argc, char** argv) {
     if (answeredOnTheTerminal(argc, argv))
         return 0;
+    // The lower-case name becomes the window class that desktops match windows by. No display
+    // name is set: Qt would append it to the title of every window, dialogs included.
+    QCoreApplication::setApplicationName(QStringLiteral("pinleaf"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Pinleaf"));
+    InstanceChannel::Claim claim;
+    if (handedToRunningProgram(argc, argv, &claim))
+        return 0;
     Desktop::choosePlatform();
     // Without a window system Qt would end the program with an abort and a core dump.
     if (QString why; !DisplayCheck::canStart(argc, argv, &why)) {
@@ -76,10 +109,6 @@ int main(int argc, char** argv) {
                      why.toLocal8Bit().constData());
         return 1;
     }
-    // The lower-case name becomes the window class that desktops match windows by. No display
-    // name is set: Qt would append it to the title of every window, dialogs included.
-    QApplication::setApplicationName(QStringLiteral("pinleaf"));
-    QApplication::setOrganizationName(QStringLiteral("Pinleaf"));
     QApplication app(argc, argv);
     // The executable's version, as the About dialog and the manifest read it.
     QApplication::setApplicationVersion(QLatin1String(BuildConfig::Version));
@@ -108,7 +137,11 @@ int main(int argc, char** argv) {
     // the running copy first.
     QObject::connect(sessionEnd, &SessionEnd::displayLost, &app, &modMain::WritePendingChanges,
                      Qt::DirectConnection);
-    modMain::Main(modMain::CommandLineText(arguments));
+    modMain::Main(modMain::CommandLineText(arguments), modMain::AsksForNewNote(given));
+    // Later starts of this session hand their requests here, which wait for the notes. Only
+    // now: the first note window may have restarted the program (the Windows manifest), and a
+    // program that ends at once must not have been the one listening.
+    modMain::ListenForRequests(std::move(claim));
     // A new note from any program: the capture shortcut, taken once the event loop runs.
     CaptureKey* capture = CaptureKey::start(&app);
     // The tray icon appears wherever the desktop has a tray, once start-up's notes are open, so

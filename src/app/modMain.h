@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/InstanceChannel.h"
 #include "store/NoteRecord.h"
 
 #include <QList>
@@ -35,9 +36,9 @@ void SaveSession();
 // running copy is written now.
 void WritePendingChanges();
 
-// The arguments without the options Pinleaf does not take (by then Qt has taken its own): every
-// argument before a "--" that begins with "-" (a lone "-" aside) and names no existing file, and
-// the "--". `ignored` gets those options, in order.
+// The arguments without the options (by then Qt has taken its own): every argument before a "--"
+// that begins with "-" (a lone "-" aside) and names no existing file, and the "--". `ignored`
+// gets those options, in order, except "--new", which Pinleaf takes.
 QStringList WithoutOptions(const QStringList& arguments, QStringList* ignored);
 
 // The command-line text: the program's arguments joined by single spaces.
@@ -49,10 +50,29 @@ QString NoteFileFromCommandLine(const QString& text);
 
 // Opens the notes of start-up: the note file named on the command line, or every note of the
 // notes store; then the notes of runs that did not end cleanly; or else one blank note. Notes are
-// opened from the event loop a batch at a time, so a logoff meanwhile is still heard.
-void Main(const QString& commandLine);
+// opened from the event loop a batch at a time, so a logoff meanwhile is still heard. With
+// `newNoteAsked` ("--new") a blank note opens after them whatever else opened.
+void Main(const QString& commandLine, bool newNoteAsked = false);
 
 // True while start-up still has notes waiting for their windows.
 bool OpeningNotes();
+
+// "--new" before any "--": a blank note is asked for beside the others.
+bool AsksForNewNote(const QStringList& arguments);
+
+// What a command line (the program's arguments as given, before Qt takes its own) asks of a
+// program already running: the note file's first note for a note file (by its absolute path),
+// then a blank note for "--new". Empty when it asks for neither, names a file that is no note
+// file, or holds another option (Qt's own among them), which only a start of its own can follow.
+QList<InstanceRequest> RequestsOfCommandLine(const QStringList& arguments);
+
+// Listens for the requests of later starts in this session, unless another program does. Uses
+// the lock that the start's own hand-off kept, if any.
+void ListenForRequests(InstanceChannel::Claim claim);
+
+// Takes a request of a later start: true unless the logon is ending. A blank note opens as "&New"
+// makes one, the note file's first note as the command line opens it; each is brought to the
+// front, in the order the requests came, once start-up has opened its notes.
+bool TakeRequest(const InstanceRequest& request);
 
 } // namespace modMain

@@ -16,6 +16,10 @@ QList<frmMain*> OpenNoteWindows();
 // The notes start-up has read but not yet given a window, in order.
 QList<NoteRecord>& WaitingNotes();
 
+// Opens the first note of the note file at `path` (absolute); null when the file does not read
+// whole or holds no note.
+frmMain* OpenNoteFile(const QString& path);
+
 // Starts this run's running copy once; null when the notes folder cannot hold it.
 RunningCopy* StartRunningCopy(QString* error);
 

@@ -24,15 +24,6 @@ bool g_batchScheduled = false;
 // Said once the notes are on screen.
 QString g_storeNotice;
 
-bool openNoteFile(const QString& path) {
-    const QList<NoteRecord> notes = modNote::ReadNotes(false, path);
-    if (notes.isEmpty())
-        return false;
-    // Only the first note of a file opens.
-    frmMain::openStoredNote(notes.first(), notes.first().SourcePath);
-    return true;
-}
-
 void openWaitingBatch() {
     g_batchScheduled = false;
     if (SessionEnd::isEnding())
@@ -76,6 +67,14 @@ QString unwritableFolderText(const QString& folder, const QString& reason) {
 
 namespace modMain {
 
+frmMain* OpenNoteFile(const QString& path) {
+    const QList<NoteRecord> notes = modNote::ReadNotes(false, path);
+    if (notes.isEmpty())
+        return nullptr;
+    // Only the first note of a file opens.
+    return frmMain::openStoredNote(notes.first(), notes.first().SourcePath);
+}
+
 QString CommandLineText(const QStringList& arguments) {
     return arguments.join(QLatin1Char(' '));
 }
@@ -95,7 +94,7 @@ bool OpeningNotes() {
     return !WaitingNotes().isEmpty();
 }
 
-void Main(const QString& commandLine) {
+void Main(const QString& commandLine, bool newNoteAsked) {
     UserFolders::IgnoreRelativeLocations();
     QString folderError;
     RunningCopy* copy = StartRunningCopy(&folderError);
@@ -104,7 +103,7 @@ void Main(const QString& commandLine) {
     if (!commandLine.isEmpty()) {
         const QString path = NoteFileFromCommandLine(commandLine);
         if (!path.isEmpty())
-            opened = openNoteFile(QFileInfo(path).absoluteFilePath());
+            opened = OpenNoteFile(QFileInfo(path).absoluteFilePath()) != nullptr;
     } else {
         const modNote::StoreClaim claim = modNote::ClaimStore(copy ? copy->path() : QString());
         waiting += claim.notes;
@@ -119,7 +118,9 @@ void Main(const QString& commandLine) {
         if (copy->hasOrphans() && copy->writeNow())
             copy->releaseOrphans();
     }
-    if (!opened && waiting.isEmpty())
+    if (newNoteAsked)
+        TakeRequest(InstanceRequest::newNote());
+    else if (!opened && waiting.isEmpty())
         (new frmMain)->show();
     // Opens what waits, the first batch now, and then says what start-up has to say.
     if (!g_batchScheduled)

@@ -5,6 +5,8 @@
 #include "app/modMain.h"
 #include "note/DateStamp.h"
 #include "platform/Notice.h"
+#include "platform/SessionEnd.h"
+#include "platform/Twips.h"
 #include "store/modNote.h"
 
 #include <QSignalSpy>
@@ -50,8 +52,26 @@ private slots:
             QCOMPARE(modMain::NoteFileFromCommandLine(modMain::CommandLineText(kept)), file);
         }
         QStringList ignored;
-        modMain::WithoutOptions({"-v", "a", "--", "-b", "--"}, &ignored);
+        QCOMPARE(modMain::WithoutOptions({"-v", "--new", "a", "--", "-b", "--new"}, &ignored),
+                 QStringList({"a", "-b", "--new"}));
         QCOMPARE(ignored, QStringList({"-v"}));
+        // What a later start hands to the running program: only what it alone asks for.
+        const QString abs = TestHome::root() + "/a.pnf";
+        const auto open = InstanceRequest::open(abs);
+        const auto blank = InstanceRequest::newNote();
+        const std::pair<QStringList, QList<InstanceRequest>> handed[] = {
+            {{"--new"}, {blank}},
+            {{"a.pnf"}, {open}},
+            {{"\"" + abs + "\""}, {open}},
+            {{"--new", "a.pnf", "--new"}, {open, blank}},
+            {{"--", "--new"}, {}},
+            {{"a.txt", "--new"}, {}},
+            {{"-display", ":1", "--new"}, {}},
+            {{"--new", "-v"}, {}},
+            {{}, {}},
+        };
+        for (const auto& [args, requests] : handed)
+            QVERIFY2(modMain::RequestsOfCommandLine(args) == requests, qPrintable(args.join(' ')));
         // The date stamp has the full year and the seconds in every locale.
         const QDateTime when(QDate(2026, 12, 6), QTime(9, 15, 58));
         QCOMPARE(DateStamp::format(when, QLocale(QLocale::English, QLocale::UnitedStates)),
@@ -190,10 +210,41 @@ private slots:
         frmMain* note = frmMain::openCapturedNote("first line\nsecond");
         QCOMPARE(note->RTB1->text(), QString("first line\r\nsecond"));
         QVERIFY(note->IsDirty());
-        QCOMPARE(std::pair(note->Left(), note->Top()), std::pair(plain->Left(), plain->Top()));
+        // Down and right of the note already standing where new notes open.
+        QCOMPARE(note->pos(), plain->pos() + QPoint(Twips::toPixelsX(frmMain::NewNoteOffsetTwips),
+                                                    Twips::toPixelsY(frmMain::NewNoteOffsetTwips)));
         QTRY_VERIFY(note->isActiveWindow());
         QVERIFY(note->RTB1->hasFocus() && note->RTB1->textCursor().atEnd());
         QCOMPARE(openNotes().size(), 2);
+    }
+
+    // "--new" and the requests of later starts open after the notes of start-up, in the order
+    // asked; a file that is no note file opens nothing; at the end of the logon nothing is taken.
+    void requestsOpenAfterStartUp() {
+        QList<NoteRecord> stored;
+        for (int i = 0; i < 60; ++i)
+            stored << record("green", QString("stored %1").arg(i), i * 10);
+        writeBytes(modNote::StorePath(), NoteDocument::storeForm(stored));
+        const QString file = writeBytes(TestHome::root() + "/asked.pnf",
+                                        NoteDocument::storeForm({record("red", "asked", 0)}));
+        const QString txt = writeBytes(TestHome::root() + "/asked.txt",
+                                       NoteDocument::storeForm({record("red", "txt", 0)}));
+        modMain::Main(QString(), true);
+        QVERIFY(modMain::OpeningNotes());
+        for (const QString& path : {file, txt, TestHome::root() + "/missing.pnf"})
+            QVERIFY(modMain::TakeRequest(InstanceRequest::open(path)));
+        QVERIFY(modMain::TakeRequest(InstanceRequest::newNote()));
+        QVERIFY(!modMain::TakeRequest(InstanceRequest()));
+        QTRY_COMPARE(openNotes().size(), 63);
+        QTest::qWait(100);
+        const QList<frmMain*> notes = openNotes();
+        QCOMPARE(notes.size(), 63);
+        QCOMPARE(notes[59]->RTB1->text(), QString("stored 59"));
+        QVERIFY(notes[60]->RTB1->text() == "[Note]" && notes[60]->Tag().isEmpty());
+        QVERIFY(notes[61]->RTB1->text() == "asked" && notes[61]->Tag() == file);
+        QCOMPARE(notes[62]->RTB1->text(), QString("[Note]"));
+        SessionEnd::markEnding();
+        QVERIFY(!modMain::TakeRequest(InstanceRequest::newNote()));
     }
 };
 

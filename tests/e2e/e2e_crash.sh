@@ -34,12 +34,14 @@ end_app TERM
 grep -q "<COLOR>blue</COLOR>" "$STORE" && grep -q "<COLOR>peach</COLOR>" "$STORE" || fail "colours lost"
 ls "$NOTES_DIR" | grep -q '^running-' && fail "a clean logoff left its copy: $(ls "$NOTES_DIR")"
 
-# Two copies: A takes the store, B a note file. A dies; a third start takes over A's notes only.
+# Two copies: A takes the store, B a note file (in a runtime folder of its own, so that it does
+# not hand the file to A). A dies; a third start takes over A's notes only.
 STORE=$E2E_HOME/b.pnf write_store "green|b file note|2865|3345|15000|1500"
 start_app
 a_pid=$APP_PID
 windows 3 "$a_pid"
-start_app "$E2E_HOME/b.pnf"
+mkdir -m 700 "$E2E_HOME/runtime-b"
+XDG_RUNTIME_DIR=$E2E_HOME/runtime-b start_app "$E2E_HOME/b.pnf"
 b_pid=$APP_PID
 windows 1 "$b_pid"
 sleep 1.5

@@ -22,6 +22,14 @@ DESTDIR=$stage bash "$scripts/install" "$build" "$prefix" "$tmp/staged.txt" >/de
 [ -x "$prefix/bin/pinleaf" ] && [ -x "$stage$prefix/bin/pinleaf" ] || fail "an install is missing"
 grep -q "^file [0-9a-f]\{64\} $stage$prefix/bin/pinleaf\$" "$tmp/staged.txt" ||
     fail "the record does not name the staged program: $(cat "$tmp/staged.txt")"
+# The launcher is a valid entry whose "New Note" action asks for a new note.
+launcher=$prefix/share/applications/pinleaf.desktop
+if command -v desktop-file-validate >/dev/null; then
+    out=$(desktop-file-validate "$launcher" 2>&1) && [ -z "$out" ] || fail "the launcher: $out"
+fi
+[ "$(sed -n '/^\[Desktop Action NewNote\]$/,/^\[/p' "$launcher" | grep -c -x -e 'Exec=pinleaf --new' \
+    -e 'Name=New Note' -e 'Name\[de\]=Neue Notiz')" -eq 3 ] &&
+    grep -q -x 'Actions=NewNote;' "$launcher" || fail "no New Note action: $(cat "$launcher")"
 live=$(files_of "$prefix")
 staged=$(files_of "$stage")
 

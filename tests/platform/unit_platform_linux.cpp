@@ -1,12 +1,31 @@
 // The Linux implementations' own rules: which mounts are drives and of what kind, the machine's
-// memory, and the autostart entry as the freedesktop.org Desktop Entry rules want it.
+// memory, the autostart entry as the freedesktop.org Desktop Entry rules want it, and the socket
+// that later starts hand their requests through.
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/Autostart.h"
+#include "platform/InstanceChannel.h"
+#include "platform/NotesFolder.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlOpener.h"
 #include "platform/linux/DesktopEntry.h"
 #include "platform/linux/LinuxDrives.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// A socket file at `name` that nobody listens on, as a killed program leaves it.
+void leaveStaleSocket(const QString& name) {
+    QLocalServer server;
+    QVERIFY(server.listen(name + ".made"));
+    QVERIFY(QFile::rename(name + ".made", name));
+}
+} // namespace
 
 class PlatformLinuxTest : public QObject {
     Q_OBJECT
@@ -147,6 +166,69 @@ private slots:
             QVERIFY(Autostart::remove());
             QCOMPARE(QFile::exists(path), off);
         }
+    }
+
+    // The socket's name: in the private runtime folder (else a private folder of the user's
+    // own), and apart for every display and notes folder.
+    void instanceAddress() {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        const InstanceChannel::Address a = InstanceChannel::address();
+        QVERIFY2(a.name.startsWith(runtime + "/pinleaf-") && a.name.endsWith(".socket") &&
+                     a.lockPath == a.name + ".lock",
+                 qPrintable(a.name));
+        const QByteArray display = qgetenv("DISPLAY");
+        qputenv("DISPLAY", ":7.0");
+        const QString seven = InstanceChannel::address().name;
+        qputenv("DISPLAY", "host/x:8");
+        const QString other = InstanceChannel::address().name;
+        NotesFolder::setOverride(TestHome::root() + "/elsewhere");
+        const QString elsewhere = InstanceChannel::address().name;
+        NotesFolder::setOverride({});
+        QVERIFY2(seven.contains("-:7.0-") && other.contains("-host_x:8-"), qPrintable(other));
+        QCOMPARE(QSet<QString>({a.name, seven, other, elsewhere}).size(), 4);
+        // A runtime folder that others may look into is not used.
+        QFile::setPermissions(runtime, QFile::permissions(runtime) | QFile::ExeOther);
+        const QString fallback = InstanceChannel::address().name;
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("DISPLAY", display);
+        const QString own = QDir::tempPath() + "/pinleaf-" + QString::number(::geteuid());
+        QVERIFY2(fallback.startsWith(own + "/pinleaf-"), qPrintable(fallback));
+        struct stat st {};
+        QVERIFY(::lstat(QFile::encodeName(own).constData(), &st) == 0);
+        QVERIFY(S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0);
+    }
+
+    // A socket that nobody listens on is taken over; one of another user, or a file that is not
+    // a socket, is neither used nor removed.
+    void staleAndForeignSockets() {
+        const QString name = InstanceChannel::address().name;
+        for (const bool foreign : {false, true}) {
+            leaveStaleSocket(name);
+            if (foreign)
+                QVERIFY(::chown(QFile::encodeName(name).constData(), 65534, 65534) == 0);
+            InstanceChannel::Claim claim;
+            QCOMPARE(InstanceChannel::handOff({InstanceRequest::newNote()}, &claim),
+                     foreign ? InstanceChannel::HandOff::Failed
+                             : InstanceChannel::HandOff::NoServer);
+            InstanceChannel channel;
+            channel.setHandler([](const InstanceRequest&) { return true; });
+            QCOMPARE(channel.listen(std::move(claim)), !foreign);
+            QVERIFY(QFile::exists(name));
+            if (foreign) {
+                QCOMPARE(InstanceChannel::handOff({InstanceRequest::newNote()}, nullptr, 300),
+                         InstanceChannel::HandOff::Failed);
+            } else {
+                QLocalSocket socket;
+                socket.connectToServer(name);
+                QVERIFY(socket.waitForConnected(1000));
+            }
+            QFile::remove(name);
+        }
+        writeBytes(name, "not a socket");
+        InstanceChannel channel;
+        QVERIFY(!channel.listen());
+        QCOMPARE(readBytes(name), QByteArray("not a socket"));
+        QFile::remove(name);
     }
 };
 

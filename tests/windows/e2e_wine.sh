@@ -2,7 +2,8 @@
 # start writes the visual-styles manifest and restarts once; the end of the logon stores every
 # note beside the program and sets the Run value; the next start brings the notes back and closing
 # the last one removes the value; a killed Pinleaf loses no typing; the memory and drive notes
-# show what Windows reports; notes snap to the screen's edges and size by their grip.
+# show what Windows reports; notes snap to the screen's edges and size by their grip; a later
+# start with --new hands its note to the running program.
 #   e2e_wine.sh ZIP TEMPLATE_PREFIX
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
 zip=$1
@@ -23,7 +24,8 @@ run_value() {
     wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Pinleaf 2>/dev/null |
         tr -d '\r' | sed -n 's/^ *Pinleaf *REG_SZ *//p'
 }
-pinleaf_processes() { pgrep -fc 'Pinleaf\.exe' || true; }
+# This test's Pinleaf processes only: other runs of the test may be under way on the machine.
+pinleaf_processes() { pgrep -fc "$(basename "$E2E_HOME").*Pinleaf\.exe" || true; }
 start_display
 
 # First start, with a store of two notes and no manifest: the manifest is written, the program
@@ -118,5 +120,12 @@ drag 1 $((x2 + w2 - 9)) $((y2 + h2 - 9)) $((x2 + w2 + 91)) $((y2 + h2 + 71))
 read -r x3 y3 w3 h3 <<<"$(geometry_of "$win")"
 [ "$w3 $h3" = "$((w2 + 100)) $((h2 + 80))" ] || fail "the grip sized the note to $w3 x $h3"
 screenshot wine-4-moved
+
+# Pinleaf.exe --new with Pinleaf running hands the note to it and ends at once.
+status=0
+timeout 60 "$PINLEAF_BIN" --new >"$E2E_HOME/new.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "Pinleaf.exe --new ended with status $status: $(tail -n 5 "$E2E_HOME/new.log")"
+windows 2
+[ "$(pinleaf_processes)" -eq 1 ] || fail "$(pinleaf_processes) Pinleaf processes after --new"
 kill_app
 echo "PASS"
