@@ -109,8 +109,10 @@ poll 100 eval 'notice=$(xdotool search --onlyvisible --name "^Notes cannot be ke
     fail "no notice about the notes folder"
 poll 50 test -f "$AUTOSTART" || fail "no autostart entry at start-up"
 # Out from under the notice, which stands above it; a move in the note's first second is taken
-# back (a tiling window manager's placement), so the move is repeated until it holds.
-moved_aside() { xdotool windowmove "$win" 20 20 sleep 0.3 && [ "$(geometry_of "$win" | cut -d' ' -f1-2)" = "20 20" ]; }
+# back (a tiling window manager's placement), and on a busy machine Pinleaf may see the move only
+# after a while, so the move is repeated until it has held for more than that second.
+at_corner() { [ "$(geometry_of "$win" | cut -d' ' -f1-2)" = "20 20" ]; }
+moved_aside() { xdotool windowmove "$win" 20 20 sleep 0.3 && at_corner && sleep 1.2 && at_corner; }
 poll 30 moved_aside || fail "the note did not move out from under the notice"
 read -r x y w h <<<"$(geometry_of "$win")"
 xdotool mousemove $((x + w - 10)) $((y + 9)) click 1
